@@ -1,0 +1,17 @@
+// The three puzzle settings and their ranges. Every start begins with the
+// defaults; nothing is stored between runs.
+#pragma once
+
+namespace tenebrix {
+
+inline constexpr int kMinMode = 1, kMaxMode = 9;
+inline constexpr int kMinLevel = 2, kMaxLevel = 20;
+inline constexpr int kMinTileSet = 1, kMaxTileSet = 8;
+
+struct Settings {
+    int mode = kMinMode;
+    int level = kMinLevel;
+    int tileSet = kMinTileSet;
+};
+
+}  // namespace tenebrix

@@ -1,0 +1,69 @@
+// A display that remembers what the game told it and answers messages as the
+// test says.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Display.h"
+
+namespace tenebrix::testing {
+
+class FakeDisplay : public Display {
+  public:
+    void showTiles(const TileStates& lit) override {
+        tiles = lit;
+        ++paints;
+    }
+    void setTileBackColour(int tile, Colour colour) override { backColours[tile - 1] = colour; }
+    void setCaption(Caption label, const std::string& text) override { captions[label] = text; }
+    void setTileNumberCaption(int tile, const std::string& text) override {
+        tileNumberCaptions[tile - 1] = text;
+    }
+    void setTileNumbersVisible(bool visible) override { tileNumbersVisible = visible; }
+    void setTileNumbersChecked(bool checked) override { tileNumbersChecked = checked; }
+    void showModeDiagram(int mode) override { modeDiagram = mode; }
+    void showTileSet(int set) override { tileSet = set; }
+    void setLevelSetting(int level) override { levelSetting = level; }
+    MessageAnswer showMessage(const Message& message) override {
+        messages.push_back(message);
+        // While the message is open the tile numbers may already show but
+        // the menu mark may not yet; remember what the player saw.
+        numbersVisibleDuringMessage.push_back(tileNumbersVisible);
+        if (answers.empty())
+            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::string caption(Caption label) const {
+        const auto found = captions.find(label);
+        return found == captions.end() ? std::string() : found->second;
+    }
+
+    TileStates tiles{};
+    int paints = 0;
+    std::array<Colour, kTileCount> backColours = filled(kPlatformBackColour);
+    std::map<Caption, std::string> captions;
+    std::array<std::string, kTileCount> tileNumberCaptions{};
+    bool tileNumbersVisible = false;
+    bool tileNumbersChecked = false;
+    int modeDiagram = 0;
+    int tileSet = 0;
+    int levelSetting = 0;
+    std::vector<Message> messages;
+    std::vector<bool> numbersVisibleDuringMessage;
+    std::deque<MessageAnswer> answers;
+
+  private:
+    static std::array<Colour, kTileCount> filled(Colour colour) {
+        std::array<Colour, kTileCount> colours;
+        colours.fill(colour);
+        return colours;
+    }
+};
+
+}  // namespace tenebrix::testing
