@@ -1,0 +1,48 @@
+// The game's pictures as Qt pixmaps and the program icon.
+#include "PictureImages.h"
+
+#include <QCoreApplication>
+
+#include "LogoFrames.h"
+#include "ModeDiagrams.h"
+#include "ProgramIcon.h"
+#include "QtImage.h"
+#include "TilePictures.h"
+
+namespace tenebrix::qt {
+
+QPixmap tilePicture(int index, qreal devicePixelRatio) {
+    const int scale = wholeScaleFor(devicePixelRatio);
+    return toPixmap(pictures::tilePicture(index, scale), scale);
+}
+
+QString tilePictureText(int index) {
+    const std::string text = pictures::tilePictureText(index);
+    if (text.empty()) return {};
+    return QCoreApplication::translate("TilePictures", text.c_str());
+}
+
+QPixmap modeDiagram(int mode, qreal devicePixelRatio) {
+    const int scale = wholeScaleFor(devicePixelRatio);
+    return toPixmap(pictures::modeDiagram(mode, scale), scale);
+}
+
+QPixmap logoFrame(int frame, qreal devicePixelRatio) {
+    const int scale = wholeScaleFor(devicePixelRatio);
+    return toPixmap(pictures::logoFrame(frame, scale), scale);
+}
+
+QPixmap aboutPicture(qreal devicePixelRatio) {
+    const int scale = wholeScaleFor(devicePixelRatio);
+    return toPixmap(pictures::aboutPicture(scale), scale);
+}
+
+QIcon programIcon() {
+    // 32, 64, 128 and 256 pixels: the sizes desktops and task bars ask for.
+    QIcon icon;
+    for (const int scale : {1, 2, 4, 8})
+        icon.addPixmap(QPixmap::fromImage(toQImage(pictures::programIcon(scale))));
+    return icon;
+}
+
+}  // namespace tenebrix::qt

@@ -1,0 +1,21 @@
+// The picture list of the tile sets.
+#include "TileSetList.h"
+
+#include "PictureImages.h"
+#include "TilePictures.h"
+
+namespace tenebrix::qt {
+
+QPixmap TileSetList::picture(int index, qreal devicePixelRatio) const {
+    return tilePicture(index, devicePixelRatio);
+}
+
+QString TileSetList::text(int index) const {
+    return tilePictureText(index);
+}
+
+int TileSetList::count() const {
+    return pictures::kTilePictureCount;
+}
+
+}  // namespace tenebrix::qt
