@@ -9,7 +9,7 @@ class QWidget;
 namespace tenebrix::platform {
 
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     // Shows `helpFile` at its contents; asking again shows it again at its
     // contents. A missing or unreadable file is reported inside the viewer.

@@ -7,7 +7,7 @@
 namespace tenebrix::platform {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Returns false when the store could not be written; never throws.
     virtual bool SaveSetting(const QString& appName, const QString& section, const QString& key,

@@ -1,0 +1,19 @@
+// Starting another program: the file test and the detached launch the
+// system information command needs.
+#pragma once
+
+#include <string>
+
+namespace tenebrix::platform {
+
+class Launcher {
+  public:
+    virtual ~Launcher() = default;
+    // Whether a file (not a folder) of that name exists.
+    virtual bool fileExists(const std::string& path) = 0;
+    // Starts the program at `path` with no arguments and does not wait for
+    // it. Returns false when it could not be started.
+    virtual bool launch(const std::string& path) = 0;
+};
+
+}  // namespace tenebrix::platform

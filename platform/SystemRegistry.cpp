@@ -1,0 +1,20 @@
+// Picks the registry for the system the game was built for.
+#include "SystemRegistry.h"
+
+#ifdef _WIN32
+#include "WindowsRegistry.h"
+#else
+#include "FileRegistry.h"
+#endif
+
+namespace tenebrix::platform {
+
+std::unique_ptr<Registry> makeSystemRegistry() {
+#ifdef _WIN32
+    return std::make_unique<WindowsRegistry>();
+#else
+    return std::make_unique<FileRegistry>(FileRegistry::defaultFilePath());
+#endif
+}
+
+}  // namespace tenebrix::platform

@@ -1,0 +1,13 @@
+// The registry the game reads on this system: the real one on Windows, the
+// file-backed stand-in elsewhere.
+#pragma once
+
+#include <memory>
+
+#include "Registry.h"
+
+namespace tenebrix::platform {
+
+std::unique_ptr<Registry> makeSystemRegistry();
+
+}  // namespace tenebrix::platform

@@ -1,0 +1,17 @@
+// The Windows registry itself, for Windows builds only.
+#pragma once
+
+#include "Registry.h"
+
+namespace tenebrix::platform {
+
+class WindowsRegistry : public Registry {
+  public:
+    long open(RegistryHandle root, const std::string& keyPath, std::uint32_t accessMask,
+              RegistryHandle& handle) override;
+    long queryValue(RegistryHandle handle, const std::string& valueName, std::uint32_t& type,
+                    std::span<char> buffer, std::uint32_t& size) override;
+    long close(RegistryHandle handle) override;
+};
+
+}  // namespace tenebrix::platform

@@ -1,0 +1,32 @@
+// A launcher over a made-up disk: it knows which files exist and records
+// what it was asked to start. As with a real program, a file that is not
+// there cannot be started.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Launcher.h"
+
+namespace tenebrix::testing {
+
+class FakeLauncher : public platform::Launcher {
+  public:
+    std::set<std::string> existingFiles;
+    std::vector<std::string> existenceTests;
+    std::vector<std::string> launched;
+    bool failLaunches = false;
+
+    bool fileExists(const std::string& path) override {
+        existenceTests.push_back(path);
+        return existingFiles.contains(path);
+    }
+
+    bool launch(const std::string& path) override {
+        launched.push_back(path);
+        return !failLaunches && existingFiles.contains(path);
+    }
+};
+
+}  // namespace tenebrix::testing
