@@ -1,0 +1,29 @@
+// What the main window needs from outside it: chance for the puzzles, the
+// settings store, the help viewer with its file, and the message boxes.
+// Passed in so tests can replace each; all of them outlive the window.
+#pragma once
+
+#include <QString>
+
+namespace tenebrix {
+class RandomSource;
+namespace platform {
+class HelpViewer;
+class SettingsStore;
+}  // namespace platform
+}  // namespace tenebrix
+
+namespace tenebrix::ui {
+
+class MessageBoxPresenter;
+
+struct MainWindowServices {
+    RandomSource& random;
+    platform::SettingsStore& settingsStore;
+    platform::HelpViewer& helpViewer;
+    MessageBoxPresenter& messages;
+    // Empty: the game was built without help.
+    QString helpFilePath;
+};
+
+}  // namespace tenebrix::ui

@@ -1,0 +1,33 @@
+// Twips, the unit the game's layout is given in: 1440 to the inch, 15 to a
+// logical pixel. Qt scales logical pixels on high-density screens itself.
+#pragma once
+
+#include <QRect>
+
+namespace tenebrix::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Nearest whole pixel; the one size that is not a whole number of pixels,
+// the 545-twip picture box, comes out at 36, a 2-pixel border around 32.
+constexpr int twipsToPixels(int twips) {
+    const int doubled = 2 * twips;
+    const int divisor = 2 * kTwipsPerPixel;
+    return doubled >= 0 ? (doubled + kTwipsPerPixel) / divisor
+                        : -((-doubled + kTwipsPerPixel) / divisor);
+}
+
+// A control's place within its container, in twips.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline QRect toPixels(const TwipRect& r) {
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
+}
+
+}  // namespace tenebrix::ui

@@ -1,0 +1,24 @@
+// The About box's version line, from the program's version numbers.
+#pragma once
+
+#include <string>
+
+namespace tenebrix::startup {
+
+struct ProgramVersion {
+    int major;
+    int minor;
+    int revision;
+};
+
+// This release, as the build system numbers it.
+inline constexpr ProgramVersion kProgramVersion{TENEBRIX_VERSION_MAJOR, TENEBRIX_VERSION_MINOR,
+                                                TENEBRIX_VERSION_PATCH};
+
+// "Version 1.0.0": plain digits, no leading zeros, blanks or signs.
+inline std::string VersionLine(ProgramVersion version) {
+    return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
+}
+
+}  // namespace tenebrix::startup

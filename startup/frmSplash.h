@@ -1,0 +1,46 @@
+// The splash screen: the product's name and a small animated board being
+// solved, one frame every half second; then it hands over to the game window.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QFrame;
+
+namespace tenebrix::ui {
+class PictureBox;
+}
+
+namespace tenebrix::startup {
+
+class frmSplash final : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kLogoFrames = 6;
+    static constexpr int kTickMilliseconds = 500;
+
+    // `showMainWindow` creates, loads and shows the game window; the splash
+    // calls it once, on its seventh tick, and closes right after.
+    explicit frmSplash(std::function<void()> showMainWindow);
+
+    // The logo frame shown now, or -1 if none or more than one is visible.
+    int visibleLogoFrame() const;
+
+  public slots:
+    void Timer1_Timer();
+
+  private:
+    void buildLabels(QFrame* frame);
+    void stepLogo(int from, int to);
+
+    std::function<void()> showMainWindow_;
+    std::array<ui::PictureBox*, kLogoFrames> picLogo_{};
+    QTimer Timer1;
+    std::int16_t ticks_ = 0;
+};
+
+}  // namespace tenebrix::startup

@@ -1,0 +1,40 @@
+// The program's entry: the splash screen, which hands over to the game.
+#include <QApplication>
+
+#include "HelpFile.h"
+#include "HelpWindow.h"
+#include "ModalMessageBox.h"
+#include "Module1.h"
+#include "PictureImages.h"
+#include "ProcessLauncher.h"
+#include "QSettingsStore.h"
+#include "RandomSource.h"
+#include "SystemRegistry.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+using namespace tenebrix;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(qt::programIcon());
+
+    ClockSeededRandom random;
+    platform::QSettingsStore settingsStore;
+    platform::HelpWindow helpViewer;
+    ui::ModalMessageBox messages;
+    const auto registry = platform::makeSystemRegistry();
+    platform::ProcessLauncher launcher;
+    const ui::MainWindowServices services{random, settingsStore, helpViewer, messages,
+                                          platform::helpFilePath()};
+
+    startup::Main([&] {
+        auto* window = new ui::frmMain(services);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &ui::frmMain::aboutRequested, window, [&, window] {
+            startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, window);
+        });
+        window->show();
+    });
+    return QApplication::exec();
+}

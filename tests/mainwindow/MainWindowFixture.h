@@ -1,0 +1,96 @@
+// A main window wired to fakes: puzzles the test scripts, a recording
+// settings store and help viewer, and message boxes the test answers.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "ControlNames.h"
+#include "FakeHelpViewer.h"
+#include "FakeSettingsStore.h"
+#include "MessageBoxPresenter.h"
+#include "PatternTable.h"
+#include "ScriptedRandom.h"
+#include "frmMain.h"
+
+namespace tenebrix::testing {
+
+class FakeMessages : public ui::MessageBoxPresenter {
+  public:
+    std::vector<Message> shown;
+    std::vector<QWidget*> owners;
+    // Taken in order; when none is left, OK or No.
+    std::deque<MessageAnswer> answers;
+
+    MessageAnswer present(QWidget* owner, const Message& message) override {
+        shown.push_back(message);
+        owners.push_back(owner);
+        if (answers.empty())
+            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+struct MainWindowFixture {
+    ScriptedRandom random;
+    FakeSettingsStore store;
+    FakeHelpViewer help;
+    FakeMessages messages;
+    std::unique_ptr<ui::frmMain> window;
+
+    // The first puzzle presses `firstPuzzle` (mode 1, level 2).
+    explicit MainWindowFixture(const std::vector<int>& firstPuzzle = {7, 13},
+                               const QString& helpFile = QStringLiteral("/no/such/Tenebrix.hlp")) {
+        random.scriptPuzzle(firstPuzzle);
+        window = std::make_unique<ui::frmMain>(
+            ui::MainWindowServices{random, store, help, messages, helpFile});
+    }
+
+    bool show() {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    template <class T = QWidget>
+    T* control(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        if (!found) qFatal("no control named %s", qPrintable(name));
+        return found;
+    }
+    QWidget* tile(int n) const { return control(ui::arrayName("picTile", n)); }
+    QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+
+    void click(const std::vector<int>& tiles) const {
+        for (int n : tiles) QTest::mouseClick(tile(n), Qt::LeftButton);
+    }
+    // The pointer comes to rest at `pos` of `widget` (its centre by default).
+    // It arrives as the window system reports it, so the window finds the
+    // widget under the pointer itself.
+    void pointAt(QWidget* widget, QPoint pos = {}) const {
+        QWindow* handle = window->windowHandle();
+        const QPoint at = widget->mapTo(window.get(), pos.isNull() ? widget->rect().center() : pos);
+        QTest::mouseMove(handle, at);
+    }
+};
+
+// The colour a widget shows at `pos`, as drawn.
+inline QColor pixelAt(QWidget* widget, QPoint pos) {
+    return widget->grab().toImage().pixelColor(pos);
+}
+
+// The start value of a puzzle that presses `tiles` in `mode`, as the hidden
+// start-value label writes it.
+inline QString startCaption(int mode, const std::vector<int>& tiles) {
+    PuzzleValue value = 0;
+    for (int tile : tiles) value ^= moveMask(mode, tile);
+    return QStringLiteral(" %1").arg(value);
+}
+
+}  // namespace tenebrix::testing
