@@ -9,6 +9,7 @@
 #include "ProcessLauncher.h"
 #include "QSettingsStore.h"
 #include "RandomSource.h"
+#include "SelfTest.h"
 #include "SystemRegistry.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -18,6 +19,8 @@ using namespace tenebrix;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(qt::programIcon());
+    // Lets the desktop match the windows to the game's menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tenebrix.Tenebrix"));
 
     ClockSeededRandom random;
     platform::QSettingsStore settingsStore;
@@ -35,6 +38,7 @@ int main(int argc, char* argv[]) {
             startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, window);
         });
         window->show();
+        if (startup::isSelfTestRequested()) startup::reportAndClose(window, services.helpFilePath);
     });
     return QApplication::exec();
 }
