@@ -39,7 +39,9 @@ class Game {
 
     void SetMove(int btMode, int btTile);
     void FlipTile(int btTile);
-    void FlipMove(int index) { intMoves.FlipMove(index); }
+    void FlipMove(int index) {
+        if (isTile(index)) intMoves.FlipMove(index);
+    }
     void CreatePuzzle(int intMode, int intLevel);
     void LoadTiles(PuzzleValue lngPuzValue);
     void ResetPuzzle();

@@ -37,7 +37,8 @@ std::optional<QByteArray> readRegistryText(const QString& path) {
         qWarning("%s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return std::nullopt;
     }
-    return file.read(kMaxFileSize);
+    // As large as the file was found to be, no larger: no reserve for the worst case.
+    return file.read(info.size());
 }
 
 }  // namespace

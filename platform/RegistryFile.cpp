@@ -191,7 +191,7 @@ bool readSectionLine(std::string_view line, RegistryKeyName& key, std::string& e
     }
     if (separator != std::string_view::npos) {
         key.path = registryNameKey(name.substr(separator + 1));
-        if (key.path.empty() || key.path.ends_with('\\') ||
+        if (key.path.empty() || key.path.starts_with('\\') || key.path.ends_with('\\') ||
             key.path.find("\\\\") != std::string::npos) {
             error = "empty part in the key path";
             return false;

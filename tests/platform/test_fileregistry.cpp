@@ -198,6 +198,8 @@ void FileRegistryTest::aMalformedLineFailsTheWholeFile_data() {
     QTest::newRow("unknown root") << QByteArray("[HKEY_SOMEWHERE\\Key]") << "unknown root key";
     QTest::newRow("key without ]") << QByteArray("[HKEY_LOCAL_MACHINE\\Key") << "must end in ']'";
     QTest::newRow("empty key part") << QByteArray("[HKEY_LOCAL_MACHINE\\A\\\\B]") << "empty part";
+    QTest::newRow("empty first key part")
+        << QByteArray("[HKEY_LOCAL_MACHINE\\\\SOFTWARE]") << "empty part";
     QTest::newRow("unclosed text") << QByteArray("\"PATH\"=\"x") << "missing closing quote";
     QTest::newRow("single backslash") << QByteArray("\"PATH\"=\"C:\\Tools\"") << "backslash";
     QTest::newRow("text after the text") << QByteArray("\"PATH\"=\"x\" y") << "after the closing";
