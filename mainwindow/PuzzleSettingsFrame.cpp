@@ -48,7 +48,7 @@ void PuzzleSettingsFrame::createTileSetControls() {
     picOff_->setGeometry(toPixels(layout::picOff));
     lblTileSet_ = addLabel("lblTileSet", QStringLiteral("Default"), Qt::AlignHCenter, false);
     lblTileSet_->setGeometry(toPixels(layout::lblTileSet));
-    ScrollTileSet_ = addScrollBar("ScrollTileSet", kMinTileSet, kMaxTileSet);
+    ScrollTileSet_ = addScrollBar("ScrollTileSet", tr("Tile set"), kMinTileSet, kMaxTileSet);
     ScrollTileSet_->setGeometry(toPixels(layout::ScrollTileSet));
     connect(ScrollTileSet_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::tileSetChanged);
 }
@@ -64,7 +64,7 @@ void PuzzleSettingsFrame::createModeControls() {
     }
     lblMode_ = addLabel("lblMode", QStringLiteral("lblMode"), Qt::AlignHCenter, true);
     lblMode_->setGeometry(toPixels(layout::lblMode));
-    ScrollMode_ = addScrollBar("ScrollMode", kMinMode, kMaxMode);
+    ScrollMode_ = addScrollBar("ScrollMode", tr("Mode"), kMinMode, kMaxMode);
     ScrollMode_->setGeometry(toPixels(layout::ScrollMode));
     connect(ScrollMode_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::modeChanged);
 }
@@ -72,7 +72,7 @@ void PuzzleSettingsFrame::createModeControls() {
 void PuzzleSettingsFrame::createLevelControls() {
     lblLevel_ = addLabel("lblLevel", QStringLiteral("lblLevel"), Qt::AlignHCenter, true);
     lblLevel_->setGeometry(toPixels(layout::lblLevel));
-    ScrollLevel_ = addScrollBar("ScrollLevel", kMinLevel, kMaxLevel);
+    ScrollLevel_ = addScrollBar("ScrollLevel", tr("Level"), kMinLevel, kMaxLevel);
     ScrollLevel_->setGeometry(toPixels(layout::ScrollLevel));
     connect(ScrollLevel_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::levelChanged);
 }
@@ -96,10 +96,13 @@ QLabel* PuzzleSettingsFrame::addLabel(const char* name, const QString& caption,
 }
 
 // One step per arrow click and per click in the track; dragging the thumb
-// changes the setting only when it is let go.
-QScrollBar* PuzzleSettingsFrame::addScrollBar(const char* name, int minimum, int maximum) {
+// changes the setting only when it is let go. A screen reader names each bar
+// after its setting, since the caption above it shows only the value.
+QScrollBar* PuzzleSettingsFrame::addScrollBar(const char* name, const QString& setting, int minimum,
+                                              int maximum) {
     auto* bar = new QScrollBar(Qt::Horizontal, this);
     bar->setObjectName(QLatin1String(name));
+    bar->setAccessibleName(setting);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);

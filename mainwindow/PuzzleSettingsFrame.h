@@ -47,7 +47,7 @@ class PuzzleSettingsFrame final : public QGroupBox {
     void createLevelControls();
     void createMoveCounter();
     QLabel* addLabel(const char* name, const QString& caption, Qt::Alignment alignment, bool bold);
-    QScrollBar* addScrollBar(const char* name, int minimum, int maximum);
+    QScrollBar* addScrollBar(const char* name, const QString& setting, int minimum, int maximum);
 
     PictureBox* PicOn_;
     PictureBox* picOff_;

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <exception>
 
+#include "BoardKeyboard.h"
+#include "BoardTile.h"
 #include "ControlNames.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
@@ -93,7 +95,7 @@ void frmMain::createBoard(QWidget* client) {
         lblTileNumbers_[n - 1] = label;
     }
     for (int n = 1; n <= kTileCount; ++n) {
-        auto* tile = new PictureBox(PictureBox::Border::Sunken, client);
+        auto* tile = new BoardTile(n, client);
         tile->setObjectName(arrayName("picTile", n));
         tile->setGeometry(toPixels(layout::picTile(n)));
         tile->setMouseTracking(true);
@@ -101,6 +103,7 @@ void frmMain::createBoard(QWidget* client) {
         connect(tile, &PictureBox::mouseMoved, this, [this, n] { game_->picTile_MouseMove(n); });
         picTile_[n - 1] = tile;
     }
+    new BoardKeyboard(picTile_, this);  // owned by the window
 }
 
 void frmMain::createButtons(QWidget* client) {
@@ -117,6 +120,8 @@ void frmMain::createButtons(QWidget* client) {
     connect(cmdHint_, &QPushButton::clicked, this, [this] { game_->cmdHint_Click(); });
     connect(cmdNewPuzzle_, &QPushButton::clicked, this, [this] { game_->cmdNewPuzzle_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { game_->cmdReset_Click(); });
+    // The window opens with Hint in focus; the board is one Shift+Tab away.
+    cmdHint_->setFocus(Qt::OtherFocusReason);
 }
 
 // The current and start values, kept where the player never sees them.
@@ -174,8 +179,10 @@ void frmMain::showTiles(const TileStates& lit) {
     // The board is painted from the two sample boxes in the frame.
     const PictureRef litPicture = Frame1_->PicOn()->picture();
     const PictureRef darkPicture = Frame1_->picOff()->picture();
-    for (int n = 1; n <= kTileCount; ++n)
+    for (int n = 1; n <= kTileCount; ++n) {
         picTile_[n - 1]->setPicture(lit[n - 1] ? litPicture : darkPicture);
+        picTile_[n - 1]->setLit(lit[n - 1]);
+    }
 }
 
 void frmMain::setTileBackColour(int tile, Colour colour) {

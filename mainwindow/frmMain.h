@@ -20,8 +20,8 @@ class Game;
 
 namespace tenebrix::ui {
 
+class BoardTile;
 class DateTimeStatusBar;
-class PictureBox;
 class PuzzleSettingsFrame;
 
 class frmMain final : public QMainWindow, public Display {
@@ -74,7 +74,7 @@ class frmMain final : public QMainWindow, public Display {
     MainWindowServices services_;
     std::unique_ptr<Game> game_;
     MainMenu menu_{};
-    std::array<PictureBox*, kTileCount> picTile_{};
+    std::array<BoardTile*, kTileCount> picTile_{};
     std::array<QLabel*, kTileCount> lblTileNumbers_{};
     QPushButton* cmdHint_ = nullptr;
     QPushButton* cmdNewPuzzle_ = nullptr;

@@ -1,0 +1,43 @@
+// The board's one place in the tab chain. A single tile at a time is the
+// board's stop; the arrow keys move the stop and the focus to a neighbouring
+// tile and stop at the board's edges.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+#include "Board.h"
+
+namespace tenebrix::ui {
+
+class BoardTile;
+
+class BoardKeyboard final : public QObject {
+    Q_OBJECT
+
+  public:
+    using Tiles = std::array<BoardTile*, kTileCount>;
+
+    // `tiles` are tiles 1..25 in order; tile 1 is the first stop.
+    explicit BoardKeyboard(const Tiles& tiles, QObject* parent = nullptr);
+
+    // The tile that Tab reaches.
+    BoardTile* stop() const { return tiles_[stop_ - 1]; }
+
+  private:
+    void step(int fromTile, int rows, int columns);
+    void moveStop(int tile);
+
+    Tiles tiles_;
+    int stop_ = 1;
+};
+
+// The tile one step from `tile` in the given direction, staying on the board.
+constexpr int steppedTile(int tile, int rows, int columns) {
+    const auto clamp = [](int index) {
+        return index < 0 ? 0 : index >= kBoardSide ? kBoardSide - 1 : index;
+    };
+    return tileAt(clamp(tileRow(tile) + rows), clamp(tileColumn(tile) + columns));
+}
+
+}  // namespace tenebrix::ui

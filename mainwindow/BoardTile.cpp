@@ -1,0 +1,99 @@
+// A board tile that the keyboard and screen readers reach too.
+#include "BoardTile.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "BoardTileAccessible.h"
+
+namespace tenebrix::ui {
+
+namespace {
+
+// Where the dotted square sits: inside the picture's transparent margin and
+// its two-pixel frame, a little way into the face.
+constexpr int kPictureMargin = 3;
+constexpr int kPictureFrame = 2;
+constexpr int kDotsInsideFace = 3;
+
+bool hasOnlyKeypadModifier(const QKeyEvent* key) {
+    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, parent), tile_(tile) {
+    installBoardTileAccessibility();
+    // The keyboard decides which tile is the board's stop in the tab chain;
+    // a click never takes the focus, so the mouse shows no mark.
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(tr("Tile %1, dark").arg(tile_));
+}
+
+void BoardTile::setLit(bool lit) {
+    const QString name = lit ? tr("Tile %1, lit").arg(tile_) : tr("Tile %1, dark").arg(tile_);
+    // Setting the name tells a running screen reader of the change, so only
+    // a real change is set: a repaint of the whole board must not make the
+    // reader repeat 25 unchanged tiles.
+    if (accessibleName() != name) setAccessibleName(name);
+}
+
+void BoardTile::press() {
+    emit clicked();
+}
+
+void BoardTile::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    if (hasFocus()) paintFocusMark();
+}
+
+// Two marks, neither in the 3-pixel margin around the picture, which carries
+// the move preview's colour: the border takes the focus colour, and a dotted
+// square, black and white so it shows on every face, sits on the face.
+void BoardTile::paintFocusMark() {
+    QPainter painter(this);
+    const QRect inside = insideRect();
+    painter.setClipRegion(QRegion(rect()).subtracted(inside));
+    painter.fillRect(rect(), palette().color(QPalette::Highlight));
+    painter.setClipping(false);
+
+    const int faceInset = kPictureMargin + kPictureFrame + kDotsInsideFace;
+    const QRect dots = inside.adjusted(faceInset, faceInset, -faceInset - 1, -faceInset - 1);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(dots);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(dots);
+}
+
+void BoardTile::keyPressEvent(QKeyEvent* event) {
+    if (!hasOnlyKeypadModifier(event)) {
+        PictureBox::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            emit stepRequested(0, -1);
+            break;
+        case Qt::Key_Right:
+            emit stepRequested(0, 1);
+            break;
+        case Qt::Key_Up:
+            emit stepRequested(-1, 0);
+            break;
+        case Qt::Key_Down:
+            emit stepRequested(1, 0);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Holding the key down plays one move, as holding the button does.
+            if (!event->isAutoRepeat()) press();
+            break;
+        default:
+            PictureBox::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+}  // namespace tenebrix::ui
