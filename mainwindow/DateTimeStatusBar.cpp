@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOption>
+#include <algorithm>
 
 #include "ControlNames.h"
 #include "Twips.h"
@@ -15,12 +16,21 @@ namespace {
 constexpr int kMinimumPanelWidth = twipsToPixels(1440);
 constexpr int kMsecsPerSecond = 1000;
 constexpr int kMsecsPerMinute = 60 * kMsecsPerSecond;
+
+// The system's short time format. Without a configured locale (the C
+// locale) Qt's short format carries seconds, which no desktop clock shows
+// and which would wake the game every second: hours and minutes then.
+QString shortTimeFormat() {
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C) return QStringLiteral("HH:mm");
+    return system.timeFormat(QLocale::ShortFormat);
+}
 }  // namespace
 
 DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
     : QStatusBar(parent),
-      showsSeconds_(QLocale::system().timeFormat(QLocale::ShortFormat).contains(QLatin1Char('s'))) {
-    addPanel(1, tr("Status Bar"), 1);
+      showsSeconds_(shortTimeFormat().contains(QLatin1Char('s'))) {
+    textPanel_ = addPanel(1, tr("Status Bar"), 1);
     datePanel_ = addPanel(2, QString(), 0);
     timePanel_ = addPanel(3, QString(), 0);
     timer_.setSingleShot(true);
@@ -56,8 +66,33 @@ void DateTimeStatusBar::paintEvent(QPaintEvent*) {
 
 void DateTimeStatusBar::showDateTime(const QDateTime& now) {
     const QLocale locale = QLocale::system();
-    datePanel_->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    timePanel_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    setPanelText(datePanel_, locale.toString(now.date(), QLocale::ShortFormat));
+    setPanelText(timePanel_, locale.toString(now.time(), shortTimeFormat()));
+}
+
+// The date and time panels keep a fixed size, as wide as their text: a new
+// time then repaints its own panel alone. A panel free to change size would
+// have the whole bar laid out and repainted at every tick of a clock that
+// shows seconds. Measuring a text costs as much as drawing it, so a text as
+// long as the one before (the digits of the usual fonts are equally wide)
+// keeps the width.
+void DateTimeStatusBar::setPanelText(QLabel* panel, const QString& text) {
+    if (panel->text() == text) return;
+    const bool sameLength = panel->text().size() == text.size();
+    panel->setText(text);
+    if (sameLength && panel->minimumWidth() == panel->maximumWidth()) return;
+    panel->setFixedWidth(std::max(kMinimumPanelWidth, panel->sizeHint().width()));
+}
+
+// Panel 1 takes the height the bar gives its panels; the other two follow.
+void DateTimeStatusBar::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    const int height = textPanel_->height();
+    if (height <= 0) return;
+    for (QLabel* panel : {datePanel_, timePanel_}) {
+        if (panel->minimumHeight() != height || panel->maximumHeight() != height)
+            panel->setFixedHeight(height);
+    }
 }
 
 int DateTimeStatusBar::msecsToNextChange(const QTime& now, bool showsSeconds) {

@@ -26,11 +26,14 @@ class DateTimeStatusBar final : public QStatusBar {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QLabel* addPanel(int number, const QString& text, int stretch);
+    static void setPanelText(QLabel* panel, const QString& text);
     void refreshAndReschedule();
 
+    QLabel* textPanel_;
     QLabel* datePanel_;
     QLabel* timePanel_;
     QTimer timer_;

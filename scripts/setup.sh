@@ -10,7 +10,7 @@ TENEBRIX_PACKAGES=(
     qt6-base-dev libgl-dev
     libbenchmark-dev
     fonts-liberation
-    xvfb xauth imagemagick x11-utils
+    xvfb xauth imagemagick x11-utils libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev valgrind
 )

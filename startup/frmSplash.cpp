@@ -12,6 +12,7 @@
 #include "PictureImages.h"
 #include "SeparatorLine.h"
 #include "SplashFonts.h"
+#include "StartupTrace.h"
 #include "Twips.h"
 
 namespace tenebrix::startup {
@@ -76,6 +77,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
     Timer1.setInterval(kTickMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1.start();
+    traceFirstPaint(this);
 }
 
 void frmSplash::buildLabels(QFrame* frame) {

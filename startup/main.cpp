@@ -10,6 +10,7 @@
 #include "QSettingsStore.h"
 #include "RandomSource.h"
 #include "SelfTest.h"
+#include "StartupTrace.h"
 #include "SystemRegistry.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -17,6 +18,7 @@
 using namespace tenebrix;
 
 int main(int argc, char* argv[]) {
+    startup::markMainStarted();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(qt::programIcon());
     // Lets the desktop match the windows to the game's menu entry and icon.
@@ -38,6 +40,7 @@ int main(int argc, char* argv[]) {
             startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, window);
         });
         window->show();
+        startup::traceStartup("main window shown");
         if (startup::isSelfTestRequested()) startup::reportAndClose(window, services.helpFilePath);
     });
     return QApplication::exec();

@@ -2,11 +2,9 @@
 // settings store and help viewer, and message boxes the test answers.
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -23,18 +21,11 @@ namespace tenebrix::testing {
 class FakeMessages : public ui::MessageBoxPresenter {
   public:
     std::vector<Message> shown;
-    std::vector<QWidget*> owners;
-    // Taken in order; when none is left, OK or No.
-    std::deque<MessageAnswer> answers;
+    MessageAnswer yesNoAnswer = MessageAnswer::No;  // an OK box answers OK
 
-    MessageAnswer present(QWidget* owner, const Message& message) override {
+    MessageAnswer present(QWidget*, const Message& message) override {
         shown.push_back(message);
-        owners.push_back(owner);
-        if (answers.empty())
-            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return message.buttons == MessageButtons::YesNo ? yesNoAnswer : MessageAnswer::Ok;
     }
 };
 
@@ -57,6 +48,12 @@ struct MainWindowFixture {
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
+    // Shown and active, so that keys reach it.
+    bool showActive() {
+        if (!show()) return false;
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
 
     template <class T = QWidget>
     T* control(const QString& name) const {
@@ -70,17 +67,14 @@ struct MainWindowFixture {
     void click(const std::vector<int>& tiles) const {
         for (int n : tiles) QTest::mouseClick(tile(n), Qt::LeftButton);
     }
-    // The pointer comes to rest at `pos` of `widget` (its centre by default).
-    // It arrives as the window system reports it, so the window finds the
-    // widget under the pointer itself.
+    // The pointer comes to rest at `pos` of `widget` (its centre by default),
+    // as the window system reports it, so the window finds the widget itself.
     void pointAt(QWidget* widget, QPoint pos = {}) const {
-        QWindow* handle = window->windowHandle();
         const QPoint at = widget->mapTo(window.get(), pos.isNull() ? widget->rect().center() : pos);
-        QTest::mouseMove(handle, at);
+        QTest::mouseMove(window->windowHandle(), at);
     }
 };
 
-// The colour a widget shows at `pos`, as drawn.
 inline QColor pixelAt(QWidget* widget, QPoint pos) {
     return widget->grab().toImage().pixelColor(pos);
 }

@@ -1,0 +1,41 @@
+// What the main window needs from outside, for a benchmark: nothing is
+// stored, no help opens, and every message is answered at once.
+#pragma once
+
+#include "HelpViewer.h"
+#include "MainWindowServices.h"
+#include "MessageBoxPresenter.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+
+namespace tenebrix::bench {
+
+class QuietServices {
+  public:
+    ui::MainWindowServices services() { return {random_, store_, help_, messages_, QString()}; }
+
+  private:
+    class NoStore final : public platform::SettingsStore {
+      public:
+        bool SaveSetting(const QString&, const QString&, const QString&, const QString&) override {
+            return true;
+        }
+    };
+    class NoHelp final : public platform::HelpViewer {
+      public:
+        void showContents(QWidget*, const QString&) override {}
+    };
+    class AnswerAtOnce final : public ui::MessageBoxPresenter {
+      public:
+        MessageAnswer present(QWidget*, const Message& message) override {
+            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        }
+    };
+
+    ClockSeededRandom random_;
+    NoStore store_;
+    NoHelp help_;
+    AnswerAtOnce messages_;
+};
+
+}  // namespace tenebrix::bench
