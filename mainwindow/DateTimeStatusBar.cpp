@@ -28,8 +28,7 @@ QString shortTimeFormat() {
 }  // namespace
 
 DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
-    : QStatusBar(parent),
-      showsSeconds_(shortTimeFormat().contains(QLatin1Char('s'))) {
+    : QStatusBar(parent), showsSeconds_(shortTimeFormat().contains(QLatin1Char('s'))) {
     textPanel_ = addPanel(1, tr("Status Bar"), 1);
     datePanel_ = addPanel(2, QString(), 0);
     timePanel_ = addPanel(3, QString(), 0);
