@@ -1,14 +1,13 @@
-// Ends the test with a message when one event does not return in time. A hung
-// event would otherwise hold the test until CTest's timeout, without the
-// seed that replays it.
+// Ends the soak, naming the event and the seed, when one event has not
+// returned for a long time; a hang would otherwise hold the test until
+// CTest's timeout and bury the seed far back in the log.
 #pragma once
 
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <optional>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -16,62 +15,32 @@ namespace tenebrix::testing {
 
 class HangWatchdog {
   public:
-    using Clock = std::chrono::steady_clock;
-
-    // `replayHint` goes into the message, so the hang can be replayed.
-    HangWatchdog(std::chrono::seconds limit, std::string replayHint)
-        : limit_(limit), replayHint_(std::move(replayHint)), thread_([this] { watch(); }) {}
-
+    HangWatchdog(std::chrono::seconds limit, std::string replay)
+        : thread_([this, limit, replay = std::move(replay)] { watch(limit, replay); }) {}
     ~HangWatchdog() {
-        {
-            const std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_one();
+        stop_.set_value();
         thread_.join();
     }
 
-    HangWatchdog(const HangWatchdog&) = delete;
-    HangWatchdog& operator=(const HangWatchdog&) = delete;
-
-    void arm(std::string event) {
-        {
-            const std::lock_guard lock(mutex_);
-            event_ = std::move(event);
-            deadline_ = Clock::now() + limit_;
-        }
-        wake_.notify_one();
-    }
-
-    void disarm() {
-        const std::lock_guard lock(mutex_);
-        deadline_.reset();
-    }
+    // The soak has begun event `number`.
+    void reached(int number) { event_ = number; }
 
   private:
-    void watch() {
-        std::unique_lock lock(mutex_);
-        while (!stopping_) {
-            if (!deadline_) {
-                wake_.wait(lock);
-            } else if (wake_.wait_until(lock, *deadline_) == std::cv_status::timeout && deadline_ &&
-                       Clock::now() >= *deadline_) {
-                std::fprintf(stderr, "FAIL! soak: %s has not returned after %lld s; %s\n",
-                             event_.c_str(), static_cast<long long>(limit_.count()),
-                             replayHint_.c_str());
-                std::fflush(stderr);
-                std::_Exit(EXIT_FAILURE);
-            }
+    // An event still running a whole limit after it was last seen has hung.
+    void watch(std::chrono::seconds limit, const std::string& replay) {
+        for (int seen = -1; stopped_.wait_for(limit) == std::future_status::timeout;
+             seen = event_) {
+            if (event_ != seen) continue;
+            std::fprintf(stderr, "FAIL! soak: event %d has not returned after %lld s; %s\n", seen,
+                         static_cast<long long>(limit.count()), replay.c_str());
+            std::fflush(stderr);
+            std::_Exit(EXIT_FAILURE);
         }
     }
 
-    const std::chrono::seconds limit_;
-    const std::string replayHint_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Clock::time_point> deadline_;
-    std::string event_;
-    bool stopping_ = false;
+    std::atomic<int> event_{0};
+    std::promise<void> stop_;
+    const std::future<void> stopped_ = stop_.get_future();
     std::thread thread_;  // last: starts once everything above is set
 };
 

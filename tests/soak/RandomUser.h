@@ -1,73 +1,81 @@
-// A player who does random things to the main window: clicks and pointer
-// moves all over it, the buttons, the menus and their shortcuts, the three
-// scroll bars. It keeps the expected play up to date with what each event
-// should have done, and notes what it saw go wrong on the way.
+// A player who does random things to the main window: tile clicks, pointer
+// moves, the buttons and menus, the scroll bars. It works out what the
+// player should see from its own events, apart from the game.
 #pragma once
 
-#include <QPoint>
 #include <QString>
-#include <functional>
-#include <map>
 #include <random>
 
-#include "ExpectedPlay.h"
+#include "MoveRecord.h"
+#include "PatternTable.h"
+#include "Settings.h"
 #include "SoakWindow.h"
-
-class QScrollBar;
 
 namespace tenebrix::testing {
 
+// Tiles as in a puzzle value: bit n-1 stands for tile n.
+using TileSet = PuzzleValue;
+
+inline TileSet tilesFlagged(const MoveRecord& record, bool (MoveRecord::*flag)(int) const) {
+    TileSet tiles = 0;
+    for (int tile = 1; tile <= kTileCount; ++tile)
+        if ((record.*flag)(tile)) tiles |= tileBit(tile);
+    return tiles;
+}
+
+inline PuzzleValue xorOfMasks(int mode, TileSet tiles) {
+    PuzzleValue value = kSolvedBoard;
+    for (int tile = 1; tile <= kTileCount; ++tile)
+        if (tiles & tileBit(tile)) value ^= moveMask(mode, tile);
+    return value;
+}
+
+// What the player should see, from the events alone.
+struct ExpectedPlay {
+    int tileSet = kMinTileSet;
+    int mode = kMinMode;
+    int level = kMinLevel;
+    TileSet puzzleMoves = 0;
+    TileSet movesToGo = 0;
+    std::int64_t moves = 0;
+    bool hintUsed = false;
+    bool tileNumbersShown = false;
+    bool statusBarShown = true;
+};
+
 class RandomUser {
   public:
-    RandomUser(SoakWindow& soak, ExpectedPlay& expected, std::uint32_t seed, bool keyboard);
+    struct Event {
+        QString what;
+        // What went wrong with the messages on the way, or empty.
+        QString problem;
+    };
 
-    // Picks the next event and says what it will be.
-    QString choose();
-    // Makes the chosen event; returns what went wrong, or an empty string.
-    QString perform();
+    RandomUser(SoakWindow& soak, std::uint32_t seed);
 
-    // Takes the puzzle the game has just made as the one in play: which
-    // tiles it pressed is chance; everything else the checks hold it to.
-    void adoptNewPuzzle();
+    // Does one random thing and updates the expected play to match.
+    Event act();
+    const ExpectedPlay& expected() const { return expected_; }
 
-    // How many events of each kind were made, for the closing summary.
-    const std::map<QString, int>& tally() const { return tally_; }
+    int wins = 0;
+    int hints = 0;
 
   private:
-    enum class Command { Hint, NewPuzzle, Reset, TileNumbers, StatusBar, HelpContents };
-    enum class Setting { TileSet, Mode, Level };
-
-    void chooseClick();
-    void choosePointerMove();
-    void choosePointerOverControl();
-    void chooseCommand();
-    void chooseScroll();
-
-    QString clickTile(int tile, QPoint at);
-    // What a pointer move does to the preview marks on the board.
-    enum class Marks { Clear, Stay, Any };
-
-    QString pointAt(QWidget* widget, QPoint at, Marks marks);
-    QString runCommand(Command command, const std::function<void()>& trigger);
-    QString scroll(Setting setting, int step, int newValue, const std::function<void()>& change);
-    QString checkHint(TileSet movesToGo);
-    QString checkWin();
-    QString expectNoMessage();
-
-    QWidget* clientArea() const;
-    QScrollBar* scrollBar(Setting setting) const;
-    QPoint randomPointIn(const QRect& rect);
-    QPoint randomBarePoint(QWidget* area);
+    Event clickTile();
+    Event movePointer();
+    Event giveCommand();
+    Event scroll();
+    QString checkHint(const std::vector<ShownMessage>& shown);
+    void adoptNewPuzzle();
+    std::vector<ShownMessage> takeMessages() { return std::exchange(soak_.messages.shown, {}); }
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(chance_); }
+    QPoint pointIn(const QRect& rect) {
+        return {pick(rect.left(), rect.right()), pick(rect.top(), rect.bottom())};
+    }
 
     SoakWindow& soak_;
-    ExpectedPlay& expected_;
+    ExpectedPlay expected_;
     std::mt19937 chance_;
-    bool keyboard_;
-    QPoint lastPointer_{-1, -1};
-    std::function<QString()> pending_;
-    QString pendingKind_;
-    std::map<QString, int> tally_;
 };
 
 }  // namespace tenebrix::testing
