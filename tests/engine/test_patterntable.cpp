@@ -26,35 +26,24 @@ class PatternTableTest : public QObject {
         QTest::addColumn<int>("tile");
         QTest::addColumn<std::vector<int>>("flipped");
         QTest::newRow("plus, top-left corner") << 1 << 1 << std::vector<int>{1, 2, 6};
-        QTest::newRow("plus, top-right corner") << 1 << 5 << std::vector<int>{4, 5, 10};
         QTest::newRow("plus, centre") << 1 << 13 << std::vector<int>{8, 12, 13, 14, 18};
         QTest::newRow("plus, bottom-right corner") << 1 << 25 << std::vector<int>{20, 24, 25};
         QTest::newRow("plus, right edge does not wrap")
             << 1 << 10 << std::vector<int>{5, 9, 10, 15};
-        QTest::newRow("plus, left edge does not wrap") << 1 << 6 << std::vector<int>{1, 6, 7, 11};
         QTest::newRow("cross, corner") << 2 << 1 << std::vector<int>{1, 7};
-        QTest::newRow("cross, bottom-left") << 2 << 21 << std::vector<int>{17, 21};
         QTest::newRow("cross, left edge") << 2 << 11 << std::vector<int>{7, 11, 17};
         QTest::newRow("mode 3, top edge") << 3 << 3 << std::vector<int>{3, 7, 8, 9};
-        QTest::newRow("mode 3, right edge") << 3 << 15 << std::vector<int>{9, 10, 15, 19, 20};
         QTest::newRow("mode 4, left edge") << 4 << 6 << std::vector<int>{2, 6, 7, 12};
-        QTest::newRow("mode 4, bottom edge") << 4 << 23 << std::vector<int>{17, 19, 22, 23, 24};
         QTest::newRow("mode 5, top row") << 5 << 3 << std::vector<int>{3, 8};
-        QTest::newRow("mode 5, bottom-right") << 5 << 25 << std::vector<int>{19, 20, 25};
         QTest::newRow("mode 6, bottom row") << 6 << 23 << std::vector<int>{18, 23};
-        QTest::newRow("mode 6, top-left") << 6 << 1 << std::vector<int>{1, 6, 7};
         QTest::newRow("mode 7, left column") << 7 << 6 << std::vector<int>{6, 7};
-        QTest::newRow("mode 7, top-right") << 7 << 5 << std::vector<int>{4, 5, 9};
         QTest::newRow("mode 7, bottom-right") << 7 << 25 << std::vector<int>{19, 24, 25};
         QTest::newRow("mode 8, right column") << 8 << 15 << std::vector<int>{14, 15};
         QTest::newRow("mode 8, top-left") << 8 << 1 << std::vector<int>{1, 2, 7};
         QTest::newRow("ring, centre") << 9 << 13 << std::vector<int>{7, 8, 9, 12, 14, 17, 18, 19};
         QTest::newRow("ring, corner") << 9 << 1 << std::vector<int>{2, 6, 7};
-        QTest::newRow("ring, bottom-right") << 9 << 25 << std::vector<int>{19, 20, 24};
         QTest::newRow("mode 0") << 0 << 13 << std::vector<int>{};
-        QTest::newRow("mode 10") << 10 << 13 << std::vector<int>{};
         QTest::newRow("tile 0") << 1 << 0 << std::vector<int>{};
-        QTest::newRow("tile 26") << 1 << 26 << std::vector<int>{};
     }
     void flipsExactlyTheseTiles() {
         QFETCH(int, mode);

@@ -95,14 +95,6 @@ class PuzzleTest : public QObject {
         QCOMPARE(CounterText(12), std::string("12"));
     }
 
-    void loadTilesPaintsEveryTile() {
-        GameFixture f;
-        f.game.LoadTiles(kSolvedBoard);
-        QCOMPARE(f.display.tiles, TileStates{});
-        f.game.LoadTiles(kAllLit);
-        for (bool lit : f.display.tiles) QVERIFY(lit);
-    }
-
     // More presses than tiles, or none, must neither hang nor break the record.
     void levelsOutsideTheBoardNeverHang() {
         GameFixture f;

@@ -139,17 +139,6 @@ class WinningTest : public QObject {
         QCOMPARE(f.game.moveCount(), std::int64_t{40000});
         QCOMPARE(f.game.currentValue(), f.game.startValue());
     }
-
-    void newPuzzleStartsAfresh() {
-        GameFixture f({12, 14});
-        f.click({1});
-        f.game.cmdHint_Click();
-        f.newPuzzle({2, 3});
-        QCOMPARE(f.movesToGo(), (std::vector<int>{2, 3}));
-        QCOMPARE(f.display.caption(Caption::Moves), std::string("0"));
-        QVERIFY(!f.game.hintUsed());
-        QCOMPARE(f.display.tiles, tileStates(moveMask(1, 2) ^ moveMask(1, 3)));
-    }
 };
 
 QTEST_GUILESS_MAIN(WinningTest)
