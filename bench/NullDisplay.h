@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A display that shows nothing, so a benchmark measures the game alone.
 #pragma once
 

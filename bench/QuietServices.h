@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window needs from outside, for a benchmark: nothing is
 // stored, no help opens, and every message is answered at once.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the bench/measure-* scripts: where the programs are, a display
 # to run them on, medians, and waiting for a program's start-up trace.
 # Sourced, not run.

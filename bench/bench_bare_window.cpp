@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's memory: a bare Qt Widgets main window with a
 // menu bar and 25 labels, nothing else. It says on stderr when it is shown;
 // bench/measure-memory reads its resident size once it has settled. With

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a tile click takes to show, in the real main window: from the
 // mouse press sent to the tile until the posted repaint has drawn the board
 // and handed it to the window system (QCoreApplication::processEvents

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the game answers: a tile click, a level-20 puzzle, a hint.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exec to first window on screen, seen from outside the program: starts it
 // and waits until the X server maps its first top-level window. The
 // program's own stderr passes through, so its start-up trace comes along.

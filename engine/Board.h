@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 5 x 5 board: tile numbers 1..25 row by row from the top left, and the
 // puzzle value, whose bit n-1 is set while tile n is lit.
 #pragma once

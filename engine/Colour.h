@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as the game keeps them: 32-bit values laid out &H00BBGGRR, red in
 // the low byte. A value with the top bit set names a system colour instead.
 #pragma once

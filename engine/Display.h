@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game tells the screen. The main window implements it; tests use a
 // recording fake. The game owns every piece of state, the display only shows it.
 #pragma once

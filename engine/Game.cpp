@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game: commands and the procedures they are made of.
 #include "Game.h"
 

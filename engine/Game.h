@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game: the puzzle in play, the settings and the move preview, and every
 // command the player can give. Window-free; it shows itself through Display.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal message the game asks the player to read: text, title, buttons and
 // icon, and the button that closed it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move preview: the tiles a click would flip get the highlight colour
 // behind their pictures while the pointer rests on a tile. A tile counts as
 // marked exactly while its back colour is the highlight colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move record: puzzle moves and moves still to go.
 #include "MoveRecord.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move record: for each tile, whether it was pressed to make the puzzle
 // and whether it must still be pressed to solve it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How numbers are written for the player.
 #include "NumberText.h"
 

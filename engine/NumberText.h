@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How numbers are written for the player. A number in a caption or message
 // keeps one blank in front, the place a minus sign would take; the move
 // counter alone is bare digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move patterns of the nine modes: which cells of the 3 x 3 square around
 // a pressed tile a move flips. Every move mask, every preview and every mode
 // diagram comes from this one table, so they can never disagree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game's chance comes from. Injected, so tests can script it.
 #pragma once
 

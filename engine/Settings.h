@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three puzzle settings and their ranges. Every start begins with the
 // defaults; nothing is stored between runs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry in front of another that keeps track of the keys open through
 // it, so a run can insist that every key opened was closed again.
 #pragma once

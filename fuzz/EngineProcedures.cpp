@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game fuzzing session, part two: the procedures the commands are made
 // of, called alone or in the steps a command takes, each checked against the
 // pattern table.

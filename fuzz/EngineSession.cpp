@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game fuzzing session: decoding commands and checking each one's effect.
 #include "EngineSession.h"
 

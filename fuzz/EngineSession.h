@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzzing session of the game: the input, read as a list of commands
 // with their arguments, played against a recording display, with every rule
 // checked after every command.

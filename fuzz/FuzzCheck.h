@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets' assertion: a broken rule prints what broke and aborts, so
 // libFuzzer stops, prints the stack and keeps the input that did it.
 #pragma once

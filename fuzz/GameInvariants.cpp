@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that hold between any two commands.
 #include "GameInvariants.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzer's input read front to back as small numbers. Once it is used up
 // every read gives the low end of its range, so a run always ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzing display: answers from the input, checks at puzzle and message time.
 #include "InputDisplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording display, answering each message as the fuzzer's input says
 // and checking the game at the moments only the display sees: a puzzle being
 // made and a message being open.

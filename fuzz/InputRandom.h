@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's chance, taken from the fuzzer's input so that it can steer
 // puzzles and hints; once the input is used up a generator seeded from the
 // input takes over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry reader's and GetKeyValue's promises, checked.
 #include "RegistryChecks.h"
 

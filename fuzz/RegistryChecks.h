@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the registry stand-in file reader and GetKeyValue promise, checked
 // against any text: the shape of what the reader keeps, and what a lookup
 // must give for the keys and values the reader found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the game: any bytes are a session of commands.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the registry stand-in file: any bytes are a file. The
 // text goes through the reader in memory, then, written to disk, through the
 // file registry, GetKeyValue for both System Info entries and the System Info

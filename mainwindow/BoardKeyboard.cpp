@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's stop in the tab chain and the arrow keys that move it.
 #include "BoardKeyboard.h"
 

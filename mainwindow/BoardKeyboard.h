@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's one place in the tab chain. A single tile at a time is the
 // board's stop; the arrow keys move the stop and the focus to a neighbouring
 // tile and stop at the board's edges.

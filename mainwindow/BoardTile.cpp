@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board tile that the keyboard and screen readers reach too.
 #include "BoardTile.h"
 

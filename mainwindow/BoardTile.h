@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tile of the board: a picture box that a player can also reach from the
 // keyboard and a screen reader can name. The mouse works on it exactly as on
 // any other picture box; the keyboard and the reader are additions.

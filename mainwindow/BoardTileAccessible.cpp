@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen reader's view of a board tile.
 #include "BoardTileAccessible.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader sees of a board tile: a button named after the tile and
 // its state ("Tile 7, lit"), which the reader's press action plays.
 #pragma once

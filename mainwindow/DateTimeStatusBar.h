@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's status bar: a fixed text, today's date and the time of
 // day, in the locale's short formats. It keeps date and time current itself,
 // waking only when the shown time changes.

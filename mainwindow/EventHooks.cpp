@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hooks from a widget's events to game commands.
 #include "EventHooks.h"
 

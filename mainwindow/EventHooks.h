@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hooks that turn a widget's own events into game commands without
 // subclassing the widget. The widget still gets every event as usual.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of the game's windows: MS Sans Serif where the system has it,
 // otherwise a sans serif whose captions still fit the controls drawn for it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: File, View and Help with their items, each
 // named as the game's documents name it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every control of the main window sits, in twips relative to its
 // container: the window's client area, or the settings frame for its contents.
 #pragma once

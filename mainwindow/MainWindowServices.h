@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window needs from outside it: chance for the puzzles, the
 // settings store, the help viewer with its file, and the message boxes.
 // Passed in so tests can replace each; all of them outlive the window.

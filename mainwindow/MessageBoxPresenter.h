@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the game's modal messages and reports the button that closed them.
 // The window asks through this interface, so tests can read and answer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: a modal QMessageBox with exactly the game's text,
 // title, buttons and icon.
 #pragma once

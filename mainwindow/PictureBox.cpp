@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box: back colour, picture and border.
 #include "PictureBox.h"
 

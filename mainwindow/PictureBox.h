@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box as the game's windows use it: a back colour, a picture at the
 // top left of its inside, and either no border or a 2-pixel sunken one. The
 // picture is drawn for the screen's pixel ratio, so it stays sharp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Puzzle Settings" frame: the tile set, mode and level scroll bars, the
 // sample pictures of the tile set, the mode diagram and the move counter.
 // It only shows; every change of a scroll bar is passed on to the game.

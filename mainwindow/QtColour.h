@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's colours (&H00BBGGRR) as Qt colours. The platform's default back
 // colour of a picture box is the palette's button face.
 #pragma once

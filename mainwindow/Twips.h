@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, the unit the game's layout is given in: 1440 to the inch, 15 to a
 // logical pixel. Qt scales logical pixels on high-density screens itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window opens, and how its placement is written when it
 // closes. Positions and sizes are in twips, as the settings store keeps them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window: the board, the settings frame, the buttons, the
 // menus and the status bar. It shows what the game tells it and passes every
 // action of the player on to the game; the rules live in the game alone.

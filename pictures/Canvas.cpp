@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing in picture pixels at a whole scale.
 #include "Canvas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing in picture pixels at a whole scale: each picture pixel becomes a
 // scale x scale block of the image, so an enlarged picture stays sharp.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A square grid of cells between 1-pixel lines.
 #include "CellGrid.h"
 

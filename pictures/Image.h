@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture as plain pixels: width by height RGBA values, row by row from the
 // top left. Every picture of the game is drawn into one of these.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen's logo: a small 5 x 5 board solved in five mode-1 moves,
 // one frame per board.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mode diagrams of the settings panel.
 #include "ModeDiagrams.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mode diagrams of the settings panel: the 3 x 3 square around a pressed
 // tile with the cells its move flips marked.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named colours the game's pictures are painted with.
 #pragma once
 

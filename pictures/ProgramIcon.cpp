@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon and the About box's picture.
 #include "ProgramIcon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon and the About box's picture: a mode-1 move on a 3 x 3
 // square of tiles, the pressed tile and its four neighbours lit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile pictures of the eight tile sets.
 #include "TilePictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile pictures: for each of the eight tile sets a raised lit tile in the
 // set's colour, and the one sunken dark tile, each with a transparent margin.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-backed registry used where the system has none.
 #include "FileRegistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry for systems without one: keys and values read from a small text
 // file (format in RegistryFile.h), so a packager can tell the game where the
 // desktop's system information program lives.

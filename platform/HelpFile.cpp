@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file's path, from the build's choice and the program's place.
 #include "HelpFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game's help file "Tenebrix.hlp" is. The choice is made when the
 // game is built (CMake cache variable TENEBRIX_HELP_FILE):
 //   - a path: that file, wherever the game runs from;

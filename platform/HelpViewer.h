@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the game's help file at its contents page, in a window of its own
 // beside the game. The game does not wait for it.
 #pragma once

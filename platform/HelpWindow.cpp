@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer window: a text browser showing the help file.
 #include "HelpWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own help viewer: a window of its own beside the game, showing
 // the help file from its contents page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting another program: the file test and the detached launch the
 // system information command needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window-free platform logic sends a message for the player: a
 // modal box with an OK button only and no icon.
 #pragma once

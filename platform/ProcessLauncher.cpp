@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Detached program start through QProcess.
 #include "ProcessLauncher.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real launcher: the program is started as a detached process, without
 // a shell, so the path is taken literally.
 #pragma once

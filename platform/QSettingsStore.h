@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store on QSettings: each application name gets its
 // own native settings file (organisation and application both that name),
 // and a section is a group in it.

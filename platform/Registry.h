@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system registry, reduced to the three calls the system information
 // launcher makes: open a key, read one value, close the key.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader of the registry stand-in file; the format is described in RegistryFile.h.
 #include "RegistryFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text format of the file that stands in for the registry on systems
 // without one, and its reader.
 //

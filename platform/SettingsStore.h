@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store, written only: the game saves its window
 // placement on close and never reads it back.
 #pragma once

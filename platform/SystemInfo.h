@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's "System Info..." command: finds the system information
 // tool through two registry entries and starts it, or says it cannot.
 #pragma once

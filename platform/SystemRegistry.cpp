@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picks the registry for the system the game was built for.
 #include "SystemRegistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows registry through the 8-bit calls, so texts come back in the
 // system's ANSI code page as the launcher expects.
 #include "WindowsRegistry.h"

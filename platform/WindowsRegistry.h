@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows registry itself, for Windows builds only.
 #pragma once
 

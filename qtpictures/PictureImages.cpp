@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures as Qt pixmaps and the program icon.
 #include "PictureImages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures as Qt images, drawn from their rules at the scale the
 // screen needs so they stay pixel-sharp on high-density screens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawn pictures as Qt images, and the whole scale a screen's pixel ratio
 // needs so that every picture pixel covers whole device pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture list of the tile sets: picture i (1..16) and its text, as the
 // settings panel asks for them (2n - 1 lit and 2n dark for tile set n).
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for scripts/play and scripts/test: installs what is missing
 # from Debian's packages, then configures and builds incrementally.
 # Sourced, not run.

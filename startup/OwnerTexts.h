@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner's words shown on the splash screen and in the About box, kept in
 // one place so the two windows always agree.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A start-up check for packagers: with TENEBRIX_SELFTEST set, the program
 // says whether its game window came up and its help file is there, then ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A straight horizontal separator line.
 #include "SeparatorLine.h"
 

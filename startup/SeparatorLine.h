@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A straight horizontal line of a given colour and width, as the splash
 // screen and the About box draw their separators.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen's fonts: Arial where installed, otherwise a sans serif
 // with the same metrics, so the texts take the room they were laid out for.
 #pragma once

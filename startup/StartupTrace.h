@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up timing for the performance record. With TENEBRIX_TRACE_STARTUP=1
 // the program says on stderr how long after the start of main the splash was
 // first painted and the game window shown; otherwise it does nothing.

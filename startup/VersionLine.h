@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's version line, from the program's version numbers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen and its hand-over to the game window.
 #include "frmSplash.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen: the product's name and a small animated board being
 // solved, one frame every half second; then it hands over to the game window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the splash screen, which hands over to the game.
 #include <QApplication>
 

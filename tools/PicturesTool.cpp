@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tenebrix-pictures: writes every picture of the game as a PNG file, for
 // packaging (the desktop icons) and for looking at them enlarged.
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game wired to a recording display and a scripted random source.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints: which tile is named, and what a hint changes.
 #include <QtTest>
 #include <map>

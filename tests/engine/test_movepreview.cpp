@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move preview: marks behind the tiles a click would flip, and their
 // clearing.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move patterns: which tiles each mode flips, clipped at the edges.
 #include <QtTest>
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making, painting and resetting puzzles, the settings that make them, and
 // the rule that ties the board to the record of moves still to go.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Winning: the three messages word for word, the level-up offer and what
 // follows every win.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A display that remembers what the game told it and answers messages as the
 // test says.
 #pragma once

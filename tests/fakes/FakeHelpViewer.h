@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A help viewer that records each request instead of opening a window.
 #pragma once
 

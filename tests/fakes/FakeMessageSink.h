@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records the messages the platform logic asks the player to read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An in-memory registry that records every open, read and close, so tests can
 // check the order of lookups and that every opened key is closed again.
 // Key paths and value names match exactly, so a misspelt name is caught.

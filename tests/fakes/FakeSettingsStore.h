@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings store that keeps what is written in memory, and can be told to
 // fail as a store that cannot be written does.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random source that presses the tiles a test chooses. The game draws each
 // puzzle move among the tiles not yet pressed, in tile order, and each hint
 // among the moves to go; this fake turns wanted tiles into those draws.

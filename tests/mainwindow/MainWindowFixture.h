@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window wired to fakes: puzzles the test scripts, a recording
 // settings store and help viewer, and message boxes the test answers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window and what it leaves behind: the placement written
 // to the settings store, other windows closed; the placement's arithmetic,
 // and the real message boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board from the keyboard and through a screen reader: Tab reaches it,
 // the arrows move its focus, Space and Enter play what a click plays, and
 // every tile tells a reader its number and whether it is lit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out: control places, captions that fit their
 // controls, the menus, and the status bar.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing through the main window's controls: moves, wins and their
 // messages, the settings scroll bars, the move preview, tile numbers, Alt+H
 // and help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures on a screen of twice the usual density: each box shows its picture
 // drawn from the rules at scale 2, pixel for pixel, never a stretched scale-1
 // drawing. The whole run is at device pixel ratio 2.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root (nothing is installed
 # on the system) and checks what it ships, then starts the unpacked program.
 # Usage: check-package.sh CPACK CPACK_CONFIG APP_ID

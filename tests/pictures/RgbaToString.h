@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets QCOMPARE print a pixel as "r, g, b, a" when two colours differ.
 #pragma once
 

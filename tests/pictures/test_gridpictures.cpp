@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures made of cells between 1-pixel lines: the mode diagrams against
 // the moves' pattern table, the splash logo's frames, the program icon and
 // the About picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing at a whole scale: at scale 2 every picture pixel becomes a 2 x 2
 // block, so pictures stay sharp on dense screens.
 #include <QTest>

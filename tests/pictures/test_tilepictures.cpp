@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen tile pictures: the transparent margin, the raised and sunken
 // edges and the face colour of each tile set.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry stand-in file: what it holds, as the System Info command reads
 // it, and that a bad file fails clearly instead of half-working.
 #include <QtTest>

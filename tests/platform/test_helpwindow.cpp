@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer window, over a sample file and over the manual that ships
 // with the game.
 #include <QApplication>

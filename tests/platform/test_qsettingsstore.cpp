@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: what it writes is there to read, and a store
 // that cannot be written says so instead of failing the game's close.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The System Info command: reading registry values and the order in which
 // the two entries are tried, over a made-up registry and disk.
 #include <QtTest>

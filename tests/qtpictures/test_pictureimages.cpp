@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures as Qt pixmaps: drawn at the screen's whole scale and tagged
 // with it, the program icon with its larger sizes, and the tile-set list.
 #include <QTest>

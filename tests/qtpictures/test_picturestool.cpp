@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tenebrix-pictures tool: the 33 files it writes, and bad arguments
 // answered with a message and a non-zero exit instead of a crash.
 #include <QDir>

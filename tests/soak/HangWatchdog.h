@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the soak, naming the event and the seed, when one event has not
 // returned for a long time; a hang would otherwise hold the test until
 // CTest's timeout and bury the seed far back in the log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player who does random things to the main window.
 #include "RandomUser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player who does random things to the main window: tile clicks, pointer
 // moves, the buttons and menus, the scroll bars. It works out what the
 // player should see from its own events, apart from the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window wired to fakes for the soak: the game's chance from
 // the soak's seed, and message boxes answered at random and kept for the soak.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: thousands of random user events through the real main window,
 // with the window and the game checked against the expected play after each.
 // TENEBRIX_SOAK_EVENTS and TENEBRIX_SOAK_SECONDS bound it; the seed replays it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: its texts, how it closes, and its system information button.
 #include <QLabel>
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen: its logo animation, tick by tick, and the hand-over to
 // the game window.
 #include <QLabel>
