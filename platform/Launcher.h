@@ -12,9 +12,10 @@ class Launcher {
     virtual ~Launcher() = default;
     // Whether a file (not a folder) of that name exists.
     virtual bool fileExists(const std::string& path) = 0;
-    // Starts the program at `path` with no arguments and does not wait for
-    // it. Returns false when it could not be started.
-    virtual bool launch(const std::string& path) = 0;
+    // Starts `commandLine`, split into a program and its arguments the way a
+    // command line is (quotes respected, no shell), and does not wait for it.
+    // Returns false when it splits into nothing or could not be started.
+    virtual bool launch(const std::string& commandLine) = 0;
 };
 
 }  // namespace tenebrix::platform

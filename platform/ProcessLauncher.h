@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real launcher: the program is started as a detached process, without
-// a shell, so the path is taken literally.
+// a shell, so nothing in the command line is ever run by one.
 #pragma once
 
 #include "Launcher.h"
@@ -9,10 +9,10 @@ namespace tenebrix::platform {
 
 class ProcessLauncher : public Launcher {
   public:
-    // Paths are 8-bit text in the system's local encoding, as the registry
-    // hands them over.
+    // Paths and command lines are 8-bit text in the system's local encoding,
+    // as the registry hands them over.
     bool fileExists(const std::string& path) override;
-    bool launch(const std::string& path) override;
+    bool launch(const std::string& commandLine) override;
 };
 
 }  // namespace tenebrix::platform

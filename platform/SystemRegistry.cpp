@@ -5,7 +5,7 @@
 #ifdef _WIN32
 #include "WindowsRegistry.h"
 #else
-#include "FileRegistry.h"
+#include "DesktopRegistry.h"
 #endif
 
 namespace tenebrix::platform {
@@ -14,7 +14,7 @@ std::unique_ptr<Registry> makeSystemRegistry() {
 #ifdef _WIN32
     return std::make_unique<WindowsRegistry>();
 #else
-    return std::make_unique<FileRegistry>(FileRegistry::defaultFilePath());
+    return std::make_unique<DesktopRegistry>();
 #endif
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The registry the game reads on this system: the real one on Windows, the
-// file-backed stand-in elsewhere.
+// desktop's stand-in elsewhere.
 #pragma once
 
 #include <memory>

@@ -12,12 +12,15 @@
 #include <vector>
 
 #include "Registry.h"
-#include "RegistryFile.h"
 
 namespace tenebrix::testing {
 
 class FakeRegistry : public platform::Registry {
   public:
+    struct Value {
+        std::uint32_t type = 0;
+        std::string data;  // the raw bytes
+    };
     struct Open {
         platform::RegistryHandle root;
         std::string keyPath;
@@ -29,7 +32,7 @@ class FakeRegistry : public platform::Registry {
     std::set<platform::RegistryHandle> openHandles;
 
     void setValue(platform::RegistryHandle root, const std::string& keyPath,
-                  const std::string& name, platform::RegistryValue value) {
+                  const std::string& name, Value value) {
         m_keys[{root, keyPath}][name] = std::move(value);
     }
     // A text value stored the usual way, with its final NUL.
@@ -81,11 +84,8 @@ class FakeRegistry : public platform::Registry {
     }
 
   private:
-    std::map<std::pair<platform::RegistryHandle, std::string>,
-             std::map<std::string, platform::RegistryValue>>
-        m_keys;
-    std::map<platform::RegistryHandle, const std::map<std::string, platform::RegistryValue>*>
-        m_openKeys;
+    std::map<std::pair<platform::RegistryHandle, std::string>, std::map<std::string, Value>> m_keys;
+    std::map<platform::RegistryHandle, const std::map<std::string, Value>*> m_openKeys;
     platform::RegistryHandle m_nextHandle = 0x100;
 };
 

@@ -5,10 +5,12 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "DesktopRegistry.h"
 #include "FakeLauncher.h"
 #include "FakeRegistry.h"
 #include "OwnerTexts.h"
-#include "SystemInfo.h"
+#include "ProcessLauncher.h"
+#include "StandInPrograms.h"
 #include "VersionLine.h"
 #include "frmAbout.h"
 
@@ -59,10 +61,30 @@ class AboutTest : public QObject {
         QVERIFY(!about.isVisible());
     }
 
-    // No entry: the message, nothing launched, and the box stays open.
-    void systemInfoUnavailableSaysSo() {
-        testing::FakeRegistry registry;
-        testing::FakeLauncher launcher;
+    // The real registry and launcher of a Linux desktop, with stand-in tools.
+    void systemInfoStartsTheDesktopsTool_data() {
+        QTest::addColumn<QString>("desktop");  // XDG_CURRENT_DESKTOP
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("started");       // empty: none, the message instead
+        QTest::addColumn<QByteArray>("arguments");  // their count, then the arguments
+        QTest::newRow("hardinfo, no desktop")
+            << "" << QStringList{"hardinfo"} << "hardinfo" << QByteArray("0");
+        QTest::newRow("KDE") << "KDE" << QStringList{"hardinfo", "kinfocenter"} << "kinfocenter"
+                             << QByteArray("0");
+        QTest::newRow("GNOME") << "GNOME" << QStringList{"hardinfo", "gnome-control-center"}
+                               << "gnome-control-center" << QByteArray("1 info-overview");
+        QTest::newRow("none installed") << "KDE" << QStringList{} << "" << QByteArray();
+    }
+    void systemInfoStartsTheDesktopsTool() {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QFETCH(QByteArray, arguments);
+        testing::StandInPrograms programs;
+        for (const QString& name : installed) programs.install(name);
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
+        platform::DesktopRegistry registry;
+        platform::ProcessLauncher launcher;
         frmAbout about(registry, launcher, nullptr);
         about.show();
         QString shown;
@@ -74,20 +96,13 @@ class AboutTest : public QObject {
             }
         });
         about.findChild<QPushButton*>("cmdSysInfo")->click();
-        QCOMPARE(shown, QString("System Information Is Unavailable At This Time"));
-        QVERIFY(launcher.launched.empty());
+        if (started.isEmpty()) {
+            QCOMPARE(shown, QString("System Information Is Unavailable At This Time"));
+        } else {
+            QTRY_COMPARE(programs.ranWith(started), arguments);
+            QVERIFY(shown.isEmpty());
+        }
         QVERIFY(about.isVisible());
-    }
-
-    void systemInfoLaunchesTheRegisteredTool() {
-        testing::FakeRegistry registry;
-        testing::FakeLauncher launcher;
-        registry.setText(platform::kHkeyLocalMachine, platform::kSysInfoPathKey,
-                         platform::kSysInfoPathValue, "/usr/bin/sysinfo-tool");
-        launcher.existingFiles.insert("/usr/bin/sysinfo-tool");
-        frmAbout about(registry, launcher, nullptr);
-        about.findChild<QPushButton*>("cmdSysInfo")->click();
-        QCOMPARE(launcher.launched, std::vector<std::string>{"/usr/bin/sysinfo-tool"});
     }
 };
 
