@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Windows registry itself, for Windows builds only.
+// The Windows registry itself: used by Windows builds, and run under Wine by
+// scripts/windows-check.
 #pragma once
 
 #include "Registry.h"

@@ -14,6 +14,7 @@ TENEBRIX_PACKAGES=(
     xvfb xauth imagemagick x11-utils libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev valgrind
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 as_root() {
