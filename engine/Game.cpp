@@ -43,11 +43,15 @@ void Game::announceWin() {
         display_.setLevelSetting(level + 1);
         ScrollLevel_Change(level + 1);
     }
-    // A won puzzle never stays on the board.
+    // A won puzzle never stays on the board. After an accepted offer the
+    // level change has just made a puzzle and this makes another: the rules
+    // want both, and the player sees only the second.
     CreatePuzzle(settings_.mode, settings_.level);
 }
 
 void Game::cmdNewPuzzle_Click() {
+    // CreatePuzzle has painted the board already; the rules paint it once
+    // more here, and a second paint of the same board shows nothing new.
     CreatePuzzle(settings_.mode, settings_.level);
     LoadTiles(startValue_);
 }

@@ -8,19 +8,14 @@
 #include <string_view>
 
 #include "Board.h"
+#include "Settings.h"
 
 namespace tenebrix {
-
-inline constexpr int kModeCount = 9;
-
-constexpr bool isMode(int mode) {
-    return mode >= 1 && mode <= kModeCount;
-}
 
 // Rows above, same, below; 'X' marks a flipped cell, the centre is the pressed tile.
 using Shape = std::array<std::string_view, 3>;
 
-inline constexpr std::array<Shape, kModeCount> kPatternShapes{{
+inline constexpr std::array<Shape, kMaxMode> kPatternShapes{{
     {".X.", "XXX", ".X."},  // 1: plus
     {"X.X", ".X.", "X.X"},  // 2: diagonal cross
     {"XXX", ".X.", "XXX"},  // 3
@@ -54,12 +49,12 @@ constexpr PuzzleValue clippedMask(int mode, int tile) {
     return mask;
 }
 
-using MaskTable = std::array<std::array<PuzzleValue, kTileCount + 1>, kModeCount + 1>;
+using MaskTable = std::array<std::array<PuzzleValue, kTileCount + 1>, kMaxMode + 1>;
 
 // Row 0 and column 0 stay empty so that mode 0 or tile 0 flips nothing.
 constexpr MaskTable buildMaskTable() {
     MaskTable table{};
-    for (int mode = 1; mode <= kModeCount; ++mode)
+    for (int mode = 1; mode <= kMaxMode; ++mode)
         for (int tile = 1; tile <= kTileCount; ++tile) table[mode][tile] = clippedMask(mode, tile);
     return table;
 }

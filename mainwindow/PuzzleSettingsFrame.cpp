@@ -13,7 +13,9 @@
 #include "GameFonts.h"
 #include "MainWindowLayout.h"
 #include "PictureImages.h"
+#include "PlacedControl.h"
 #include "Settings.h"
+#include "TilePictures.h"
 #include "TileSetList.h"
 
 namespace tenebrix::ui {
@@ -41,56 +43,49 @@ PuzzleSettingsFrame::PuzzleSettingsFrame(QWidget* parent)
 }
 
 void PuzzleSettingsFrame::createTileSetControls() {
-    PicOn_ = new PictureBox(PictureBox::Border::Sunken, this);
-    PicOn_->setObjectName(QStringLiteral("PicOn"));
-    PicOn_->setGeometry(toPixels(layout::PicOn));
-    picOff_ = new PictureBox(PictureBox::Border::Sunken, this);
-    picOff_->setObjectName(QStringLiteral("picOff"));
-    picOff_->setGeometry(toPixels(layout::picOff));
-    lblTileSet_ = addLabel("lblTileSet", QStringLiteral("Default"), Qt::AlignHCenter, false);
-    lblTileSet_->setGeometry(toPixels(layout::lblTileSet));
-    ScrollTileSet_ = addScrollBar("ScrollTileSet", tr("Tile set"), kMinTileSet, kMaxTileSet);
-    ScrollTileSet_->setGeometry(toPixels(layout::ScrollTileSet));
+    PicOn_ = placeControl<PictureBox>(this, QStringLiteral("PicOn"), layout::PicOn,
+                                      PictureBox::Border::Sunken);
+    picOff_ = placeControl<PictureBox>(this, QStringLiteral("picOff"), layout::picOff,
+                                       PictureBox::Border::Sunken);
+    lblTileSet_ = addLabel("lblTileSet", layout::lblTileSet, QStringLiteral("Default"),
+                           Qt::AlignHCenter, false);
+    ScrollTileSet_ = addScrollBar("ScrollTileSet", layout::ScrollTileSet, tr("Tile set"),
+                                  kMinTileSet, kMaxTileSet);
     connect(ScrollTileSet_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::tileSetChanged);
 }
 
 void PuzzleSettingsFrame::createModeControls() {
-    for (int k = 1; k <= static_cast<int>(picMode_.size()); ++k) {
-        auto* diagram = new PictureBox(PictureBox::Border::None, this);
-        diagram->setObjectName(arrayName("picMode", k));
-        diagram->setGeometry(toPixels(layout::picMode(k)));
+    for (int k = kMinMode; k <= kMaxMode; ++k) {
+        auto* diagram = placeControl<PictureBox>(this, arrayName("picMode", k), layout::picMode(k),
+                                                 PictureBox::Border::None);
         diagram->setPicture({&modeDiagramPicture, k});
         diagram->setVisible(k == kMinMode);
         picMode_[k - 1] = diagram;
     }
-    lblMode_ = addLabel("lblMode", QStringLiteral("lblMode"), Qt::AlignHCenter, true);
-    lblMode_->setGeometry(toPixels(layout::lblMode));
-    ScrollMode_ = addScrollBar("ScrollMode", tr("Mode"), kMinMode, kMaxMode);
-    ScrollMode_->setGeometry(toPixels(layout::ScrollMode));
+    lblMode_ =
+        addLabel("lblMode", layout::lblMode, QStringLiteral("lblMode"), Qt::AlignHCenter, true);
+    ScrollMode_ = addScrollBar("ScrollMode", layout::ScrollMode, tr("Mode"), kMinMode, kMaxMode);
     connect(ScrollMode_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::modeChanged);
 }
 
 void PuzzleSettingsFrame::createLevelControls() {
-    lblLevel_ = addLabel("lblLevel", QStringLiteral("lblLevel"), Qt::AlignHCenter, true);
-    lblLevel_->setGeometry(toPixels(layout::lblLevel));
-    ScrollLevel_ = addScrollBar("ScrollLevel", tr("Level"), kMinLevel, kMaxLevel);
-    ScrollLevel_->setGeometry(toPixels(layout::ScrollLevel));
+    lblLevel_ =
+        addLabel("lblLevel", layout::lblLevel, QStringLiteral("lblLevel"), Qt::AlignHCenter, true);
+    ScrollLevel_ =
+        addScrollBar("ScrollLevel", layout::ScrollLevel, tr("Level"), kMinLevel, kMaxLevel);
     connect(ScrollLevel_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::levelChanged);
 }
 
 void PuzzleSettingsFrame::createMoveCounter() {
-    QLabel* movesLabel = addLabel("lblMovesLabel", tr("Moves:"), Qt::AlignRight, true);
-    movesLabel->setGeometry(toPixels(layout::lblMovesLabel));
-    lblMoves_ = addLabel("lblMoves", QStringLiteral("0"), Qt::AlignLeft, true);
-    lblMoves_->setGeometry(toPixels(layout::lblMoves));
+    addLabel("lblMovesLabel", layout::lblMovesLabel, tr("Moves:"), Qt::AlignRight, true);
+    lblMoves_ = addLabel("lblMoves", layout::lblMoves, QStringLiteral("0"), Qt::AlignLeft, true);
 }
 
 // Captions sit at the top of their labels, where the counter's digits line
 // up with "Moves:" beside them.
-QLabel* PuzzleSettingsFrame::addLabel(const char* name, const QString& caption,
-                                      Qt::Alignment alignment, bool bold) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QLatin1String(name));
+QLabel* PuzzleSettingsFrame::addLabel(const char* name, const TwipRect& place,
+                                      const QString& caption, Qt::Alignment alignment, bool bold) {
+    auto* label = placeControl<QLabel>(this, QLatin1String(name), place, caption);
     label->setAlignment(alignment | Qt::AlignTop);
     if (bold) label->setFont(boldCaptionFont());
     return label;
@@ -99,10 +94,9 @@ QLabel* PuzzleSettingsFrame::addLabel(const char* name, const QString& caption,
 // One step per arrow click and per click in the track; dragging the thumb
 // changes the setting only when it is let go. A screen reader names each bar
 // after its setting, since the caption above it shows only the value.
-QScrollBar* PuzzleSettingsFrame::addScrollBar(const char* name, const QString& setting, int minimum,
-                                              int maximum) {
-    auto* bar = new QScrollBar(Qt::Horizontal, this);
-    bar->setObjectName(QLatin1String(name));
+QScrollBar* PuzzleSettingsFrame::addScrollBar(const char* name, const TwipRect& place,
+                                              const QString& setting, int minimum, int maximum) {
+    auto* bar = placeControl<QScrollBar>(this, QLatin1String(name), place, Qt::Horizontal);
     bar->setAccessibleName(setting);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
@@ -129,16 +123,15 @@ void PuzzleSettingsFrame::paintEvent(QPaintEvent*) {
 }
 
 void PuzzleSettingsFrame::showModeDiagram(int mode) {
-    for (int k = 1; k <= static_cast<int>(picMode_.size()); ++k) picMode_[k - 1]->hide();
-    if (mode >= 1 && mode <= static_cast<int>(picMode_.size())) picMode_[mode - 1]->show();
+    for (PictureBox* diagram : picMode_) diagram->hide();
+    if (isMode(mode)) picMode_[mode - 1]->show();
 }
 
 void PuzzleSettingsFrame::showTileSet(int tileSet) {
     const qt::TileSetList imlTileSets;
-    const int dark = 2 * tileSet;
-    lblTileSet_->setText(imlTileSets.text(dark));
-    picOff_->setPicture({&tileSetPicture, dark});
-    PicOn_->setPicture({&tileSetPicture, dark - 1});
+    lblTileSet_->setText(imlTileSets.text(pictures::darkPictureOf(tileSet)));
+    picOff_->setPicture({&tileSetPicture, pictures::darkPictureOf(tileSet)});
+    PicOn_->setPicture({&tileSetPicture, pictures::litPictureOf(tileSet)});
 }
 
 void PuzzleSettingsFrame::setLevelQuietly(int level) {

@@ -8,6 +8,8 @@
 #include <array>
 
 #include "PictureBox.h"
+#include "Settings.h"
+#include "Twips.h"
 
 class QLabel;
 class QScrollBar;
@@ -47,14 +49,16 @@ class PuzzleSettingsFrame final : public QGroupBox {
     void createModeControls();
     void createLevelControls();
     void createMoveCounter();
-    QLabel* addLabel(const char* name, const QString& caption, Qt::Alignment alignment, bool bold);
-    QScrollBar* addScrollBar(const char* name, const QString& setting, int minimum, int maximum);
+    QLabel* addLabel(const char* name, const TwipRect& place, const QString& caption,
+                     Qt::Alignment alignment, bool bold);
+    QScrollBar* addScrollBar(const char* name, const TwipRect& place, const QString& setting,
+                             int minimum, int maximum);
 
     PictureBox* PicOn_;
     PictureBox* picOff_;
     QLabel* lblTileSet_;
     QScrollBar* ScrollTileSet_;
-    std::array<PictureBox*, 9> picMode_{};
+    std::array<PictureBox*, kMaxMode> picMode_{};
     QLabel* lblMode_;
     QScrollBar* ScrollMode_;
     QLabel* lblLevel_;

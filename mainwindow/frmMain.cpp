@@ -26,6 +26,7 @@
 #include "MessageBoxPresenter.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
+#include "PlacedControl.h"
 #include "PuzzleSettingsFrame.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
@@ -86,9 +87,8 @@ QWidget* frmMain::createClientArea() {
 void frmMain::createBoard(QWidget* client) {
     // The labels first, so each tile covers the top strip of its label.
     for (int n = 1; n <= kTileCount; ++n) {
-        auto* label = new QLabel(QStringLiteral(" "), client);
-        label->setObjectName(arrayName("lblTileNumbers", n));
-        label->setGeometry(toPixels(layout::lblTileNumbers(n)));
+        auto* label = placeControl<QLabel>(client, arrayName("lblTileNumbers", n),
+                                           layout::lblTileNumbers(n), QStringLiteral(" "));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->hide();
         label->setMouseTracking(true);
@@ -96,9 +96,8 @@ void frmMain::createBoard(QWidget* client) {
         lblTileNumbers_[n - 1] = label;
     }
     for (int n = 1; n <= kTileCount; ++n) {
-        auto* tile = new BoardTile(n, client);
-        tile->setObjectName(arrayName("picTile", n));
-        tile->setGeometry(toPixels(layout::picTile(n)));
+        auto* tile =
+            placeControl<BoardTile>(client, arrayName("picTile", n), layout::picTile(n), n);
         tile->setMouseTracking(true);
         connect(tile, &PictureBox::clicked, this, [this, n] { game_->picTile_Click(n); });
         connect(tile, &PictureBox::mouseMoved, this, [this, n] { game_->picTile_MouseMove(n); });
@@ -110,10 +109,7 @@ void frmMain::createBoard(QWidget* client) {
 void frmMain::createButtons(QWidget* client) {
     const auto makeButton = [client](const char* name, const QString& caption,
                                      const TwipRect& place) {
-        auto* button = new QPushButton(caption, client);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(toPixels(place));
-        return button;
+        return placeControl<QPushButton>(client, QLatin1String(name), place, caption);
     };
     cmdHint_ = makeButton("cmdHint", tr("&Hint"), layout::cmdHint);
     cmdNewPuzzle_ = makeButton("cmdNewPuzzle", tr("&New Puzzle"), layout::cmdNewPuzzle);
@@ -128,9 +124,7 @@ void frmMain::createButtons(QWidget* client) {
 // The current and start values, kept where the player never sees them.
 void frmMain::createHiddenLabels(QWidget* client) {
     const auto makeLabel = [client](const char* name, const TwipRect& place) {
-        auto* label = new QLabel(QStringLiteral("0"), client);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(toPixels(place));
+        auto* label = placeControl<QLabel>(client, QLatin1String(name), place, QStringLiteral("0"));
         label->hide();
         return label;
     };

@@ -14,7 +14,7 @@ namespace {
 constexpr int kSquareSide = kTilePictureSize - 2 * kTileMargin;  // 26
 constexpr int kEdgeWidth = 2;
 
-constexpr std::array<Rgba, kTileSetCount> kFaceColours{
+constexpr std::array<Rgba, kMaxTileSet> kFaceColours{
     palette::cyan, palette::magenta, palette::yellow, palette::red,
     palette::blue, palette::purple,  palette::teal,   palette::green,
 };

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "Image.h"
+#include "Settings.h"
 
 namespace tenebrix::pictures {
 
-inline constexpr int kTileSetCount = 8;
-inline constexpr int kTilePictureCount = 2 * kTileSetCount;
+inline constexpr int kTilePictureCount = 2 * kMaxTileSet;
 inline constexpr int kTilePictureSize = 32;
 // The board box's back colour shows through this margin; the move preview
 // marks a tile by changing it, so the square inside must never cover it.
@@ -18,9 +18,6 @@ inline constexpr int kTileMargin = 3;
 
 constexpr bool isTilePicture(int index) {
     return index >= 1 && index <= kTilePictureCount;
-}
-constexpr bool isTileSet(int tileSet) {
-    return tileSet >= 1 && tileSet <= kTileSetCount;
 }
 constexpr int litPictureOf(int tileSet) {
     return 2 * tileSet - 1;

@@ -11,6 +11,7 @@
 #include "OwnerTexts.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
+#include "PlacedControl.h"
 #include "SeparatorLine.h"
 #include "SplashFonts.h"
 #include "StartupTrace.h"
@@ -25,10 +26,8 @@ namespace {
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& place,
                  const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = ui::placeControl<QLabel>(parent, QLatin1String(name), place, text);
     label->setFont(font);
-    label->setGeometry(toPixels(place));
     return label;
 }
 
@@ -54,11 +53,10 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
     setWindowTitle(QStringLiteral("Tenebrix"));
     setFixedSize(toPixels({0, 0, 7725, 3780}).size());
 
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("fraMainFrame"));
+    auto* frame =
+        ui::placeControl<QFrame>(this, QStringLiteral("fraMainFrame"), {45, 0, 7650, 3720});
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(toPixels({45, 0, 7650, 3720}));
 
     for (int k = 0; k < kLogoFrames; ++k) {
         auto* logo = new ui::PictureBox(ui::PictureBox::Border::Sunken, frame);

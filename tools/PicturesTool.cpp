@@ -82,7 +82,7 @@ QVector<NamedPicture> allPictures(int scale) {
     QVector<NamedPicture> all;
     for (int index = 1; index <= pictures::kTilePictureCount; ++index)
         all.append({numbered("tile", index, 2), qt::toQImage(pictures::tilePicture(index, scale))});
-    for (int mode = 1; mode <= kModeCount; ++mode)
+    for (int mode = 1; mode <= kMaxMode; ++mode)
         all.append({numbered("mode", mode, 1), qt::toQImage(pictures::modeDiagram(mode, scale))});
     for (int frame = 0; frame < pictures::kLogoFrameCount; ++frame)
         all.append({numbered("logo", frame, 1), qt::toQImage(pictures::logoFrame(frame, scale))});

@@ -6,7 +6,7 @@
 
 #include "FakeDisplay.h"
 #include "Game.h"
-#include "PatternTable.h"
+#include "GameInvariants.h"
 #include "ScriptedRandom.h"
 
 namespace tenebrix::testing {
@@ -18,6 +18,7 @@ struct GameFixture {
 
     // A loaded game whose first puzzle presses `tiles`.
     explicit GameFixture(const std::vector<int>& tiles = {}) {
+        display.game = &game;
         if (!tiles.empty()) random.scriptPuzzle(tiles);
         game.Form_Load();
     }
@@ -31,19 +32,18 @@ struct GameFixture {
         for (int tile : tiles) game.picTile_Click(tile);
     }
 
-    // What the board must be, by the record of moves still to go.
-    PuzzleValue valueOfMovesToGo() const {
-        PuzzleValue value = 0;
-        for (int tile = 1; tile <= kTileCount; ++tile)
-            if (game.moves().moveToGo(tile)) value ^= moveMask(game.settings().mode, tile);
-        return value;
-    }
-
     std::vector<int> movesToGo() const {
         std::vector<int> tiles;
         for (int tile = 1; tile <= kTileCount; ++tile)
             if (game.moves().moveToGo(tile)) tiles.push_back(tile);
         return tiles;
+    }
+
+    // The first rule of the game broken so far, or empty.
+    std::string brokenRule() const {
+        if (!display.brokenRule.empty()) return display.brokenRule;
+        const std::string rule = brokenGameRule(game);
+        return rule.empty() ? brokenDisplayRule(game, display) : rule;
     }
 };
 

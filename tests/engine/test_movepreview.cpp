@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The move preview: marks behind the tiles a click would flip, and their
-// clearing.
+// clearing, driven by scripts of pointer moves and commands.
 #include <QtTest>
 
 #include "GameFixture.h"
@@ -11,97 +11,83 @@ using tenebrix::testing::GameFixture;
 Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
-// The tiles showing the highlight on screen; empty-handed with a bogus tile 0
-// if the screen and the game disagree about any tile's colour.
-std::vector<int> markedTiles(const GameFixture& f) {
-    std::vector<int> marked;
-    for (int tile = 1; tile <= kTileCount; ++tile) {
-        if (f.display.backColours[tile - 1] != f.game.preview().backColour(tile)) return {0};
-        if (f.display.backColours[tile - 1] == kHighlightColour) marked.push_back(tile);
+std::vector<int> tilesShowing(const GameFixture& f, Colour colour) {
+    std::vector<int> tiles;
+    for (int tile = 1; tile <= kTileCount; ++tile)
+        if (f.display.backColours[tile - 1] == colour) tiles.push_back(tile);
+    return tiles;
+}
+
+// Steps, blank-separated: "13" the pointer onto tile 13, "gap" onto the
+// bare window, "label" onto a tile number, "click" on the last tile, "mode2"
+// a mode change, "new" and "reset" the commands.
+void play(GameFixture& f, const QString& script) {
+    int last = 0;
+    for (const QString& step : script.split(' ')) {
+        if (step == "gap")
+            f.game.HideMove();
+        else if (step == "label")
+            f.game.lblTileNumbers_MouseMove();
+        else if (step == "click")
+            f.game.picTile_Click(last);
+        else if (step == "new")
+            f.game.cmdNewPuzzle_Click();
+        else if (step == "reset")
+            f.game.cmdReset_Click();
+        else if (step.startsWith("mode"))
+            f.game.ScrollMode_Change(step.mid(4).toInt());
+        else
+            f.game.picTile_MouseMove(last = step.toInt());
     }
-    return marked;
 }
 }  // namespace
 
 class MovePreviewTest : public QObject {
     Q_OBJECT
   private slots:
-    void previewMarksTheMove_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("tile");
+    void marksFollowThePointer_data() {
+        QTest::addColumn<QString>("script");
         QTest::addColumn<std::vector<int>>("marked");
-        QTest::newRow("plus at the centre") << 1 << 13 << std::vector<int>{8, 12, 13, 14, 18};
-        QTest::newRow("cross at a corner") << 2 << 1 << std::vector<int>{1, 7};
+        QTest::addColumn<std::vector<int>>("cleared");  // light grey after a preview
+        QTest::addColumn<int>("shown");
+        using V = std::vector<int>;
+        QTest::newRow("plus at the centre") << "13" << V{8, 12, 13, 14, 18} << V{} << 13;
+        QTest::newRow("cross at a corner") << "mode2 1" << V{1, 7} << V{} << 1;
         QTest::newRow("ring leaves the centre")
-            << 9 << 13 << std::vector<int>{7, 8, 9, 12, 14, 17, 18, 19};
-        QTest::newRow("mode 7 at the last tile") << 7 << 25 << std::vector<int>{19, 24, 25};
+            << "mode9 13" << V{7, 8, 9, 12, 14, 17, 18, 19} << V{} << 13;
+        QTest::newRow("mode 7 at the last tile, clicked")
+            << "mode7 25 click" << V{19, 24, 25} << V{} << 25;
+        QTest::newRow("back across a gap, marked afresh")
+            << "13 gap 13" << V{8, 12, 13, 14, 18} << V{} << 13;
+        QTest::newRow("a gap clears, then the next tile marks")
+            << "13 gap 14" << V{9, 13, 14, 15, 19} << V{8, 12, 18} << 14;
+        QTest::newRow("straight to another tile adds marks")
+            << "1 3" << V{1, 2, 3, 4, 6, 8} << V{} << 3;
+        QTest::newRow("a label forgets the tile, keeps the marks")
+            << "8 label" << V{3, 7, 8, 9, 13} << V{} << 0;
+        QTest::newRow("new puzzle and reset forget the tile")
+            << "8 new 8 reset" << V{3, 7, 8, 9, 13} << V{} << 0;
+        QTest::newRow("a mode change under the pointer adds the new shape")
+            << "13 mode2 13" << V{7, 8, 9, 12, 13, 14, 17, 18, 19} << V{} << 13;
     }
-    void previewMarksTheMove() {
-        QFETCH(int, mode);
-        QFETCH(int, tile);
+    void marksFollowThePointer() {
+        QFETCH(QString, script);
         QFETCH(std::vector<int>, marked);
+        QFETCH(std::vector<int>, cleared);
+        QFETCH(int, shown);
         GameFixture f;
-        f.game.ScrollMode_Change(mode);
-        f.game.picTile_MouseMove(tile);
-        QCOMPARE(markedTiles(f), marked);
-        QCOMPARE(f.game.preview().shownTile(), tile);
-        // What the preview promises is what the click flips.
-        const PuzzleValue before = f.game.currentValue();
-        f.game.picTile_Click(tile);
-        PuzzleValue promised = 0;
-        for (int t : marked) promised |= tileBit(t);
-        QCOMPARE(f.game.currentValue() ^ before, promised);
-        QCOMPARE(markedTiles(f), marked);  // the click leaves the marks alone
-    }
-
-    void crossingAGapClearsThenMarksTheNextTile() {
-        GameFixture f;
-        f.game.picTile_MouseMove(13);
-        f.game.HideMove();
-        QCOMPARE(markedTiles(f), std::vector<int>{});
-        // Cleared tiles turn light grey; never-marked ones keep the default.
-        QCOMPARE(f.display.backColours[12], kNormalColour);
-        QCOMPARE(f.display.backColours[0], kPlatformBackColour);
-        QCOMPARE(f.game.preview().shownTile(), 0);
-        f.game.picTile_MouseMove(14);
-        QCOMPARE(markedTiles(f), (std::vector<int>{9, 13, 14, 15, 19}));
-    }
-
-    // Without a move over the gap, the old marks stay and the new ones add.
-    void jumpingStraightToAnotherTileAddsMarks() {
-        GameFixture f;
-        f.game.picTile_MouseMove(1);
-        f.game.picTile_MouseMove(3);
-        QCOMPARE(markedTiles(f), (std::vector<int>{1, 2, 3, 4, 6, 8}));
-    }
-
-    // A label, a new puzzle or a reset only forget the tile: the marks stay
-    // and the next pointer move over that tile draws them again.
-    void forgettingTheTileKeepsTheMarks() {
-        GameFixture f;
-        f.game.mnuTileNumbers_Click();
-        f.game.picTile_MouseMove(8);
-        const auto expected = markedTiles(f);
-        f.game.lblTileNumbers_MouseMove();
-        QCOMPARE(f.game.preview().shownTile(), 0);
-        QCOMPARE(markedTiles(f), expected);
-        f.game.picTile_MouseMove(8);
-        QCOMPARE(f.game.preview().shownTile(), 8);
-        f.game.cmdNewPuzzle_Click();
-        QCOMPARE(f.game.preview().shownTile(), 0);
-        f.game.cmdReset_Click();
-        QCOMPARE(f.game.preview().shownTile(), 0);
-        QCOMPARE(markedTiles(f), expected);
-    }
-
-    // A mode changed without the pointer leaving the tile leaves the old
-    // marks; the next pointer move adds the new mode's marks to them.
-    void modeChangeUnderThePointerAddsTheNewShape() {
-        GameFixture f;
-        f.game.picTile_MouseMove(13);
-        f.game.ScrollMode_Change(2);
-        f.game.picTile_MouseMove(13);
-        QCOMPARE(markedTiles(f), (std::vector<int>{7, 8, 9, 12, 13, 14, 17, 18, 19}));
+        play(f, script);
+        QCOMPARE(tilesShowing(f, rgb(0, 255, 0)), marked);
+        QCOMPARE(tilesShowing(f, rgb(192, 192, 192)), cleared);
+        QCOMPARE(static_cast<int>(tilesShowing(f, kPlatformBackColour).size()),
+                 kTileCount - static_cast<int>(marked.size() + cleared.size()));
+        QCOMPARE(f.game.preview().shownTile(), shown);
+        // What the preview promised is what the click flipped on the new puzzle.
+        if (script.endsWith("click")) {
+            PuzzleValue promised = 0;
+            for (int tile : marked) promised |= tileBit(tile);
+            QCOMPARE(f.game.currentValue() ^ f.game.startValue(), promised);
+        }
     }
 };
 

@@ -57,7 +57,7 @@ class PatternTableTest : public QObject {
     // reaches further than one row and one column, so nothing wraps.
     void shapesAreWholeInsideAndNeverWrap() {
         const int shapeSizes[] = {5, 5, 7, 7, 5, 5, 5, 5, 8};
-        for (int mode = 1; mode <= kModeCount; ++mode) {
+        for (int mode = 1; mode <= kMaxMode; ++mode) {
             QCOMPARE(std::popcount(static_cast<unsigned>(moveMask(mode, 13))),
                      shapeSizes[mode - 1]);
             for (int tile = 1; tile <= kTileCount; ++tile) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A display that remembers what the game told it and answers messages as the
-// test says.
+// test says. Given the game, it checks the rules that hold while a message is
+// open and keeps the first one broken.
 #pragma once
 
 #include <deque>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "Display.h"
+#include "GameInvariants.h"
 
 namespace tenebrix::testing {
 
@@ -30,6 +32,7 @@ class FakeDisplay : public Display {
     void setLevelSetting(int level) override { levelSetting = level; }
     MessageAnswer showMessage(const Message& message) override {
         messages.push_back(message);
+        if (game && brokenRule.empty()) brokenRule = brokenMessageRule(*game, message);
         // While the message is open the tile numbers may already show but
         // the menu mark may not yet; remember what the player saw.
         numbersVisibleDuringMessage.push_back(tileNumbersVisible);
@@ -58,6 +61,8 @@ class FakeDisplay : public Display {
     std::vector<Message> messages;
     std::vector<bool> numbersVisibleDuringMessage;
     std::deque<MessageAnswer> answers;
+    const Game* game = nullptr;
+    std::string brokenRule;
 
   private:
     static std::array<Colour, kTileCount> filled(Colour colour) {

@@ -2,8 +2,7 @@
 // A help viewer that records each request instead of opening a window.
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <QStringList>
 
 #include "HelpViewer.h"
 
@@ -11,14 +10,10 @@ namespace tenebrix::testing {
 
 class FakeHelpViewer : public platform::HelpViewer {
   public:
-    struct Request {
-        QWidget* owner;
-        QString helpFile;
-    };
-    QList<Request> requests;
+    QStringList helpFilesShown;
 
-    void showContents(QWidget* owner, const QString& helpFile) override {
-        requests.append({owner, helpFile});
+    void showContents(QWidget*, const QString& helpFile) override {
+        helpFilesShown.append(helpFile);
     }
 };
 

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out: control places, captions that fit their
-// controls, the menus, and the status bar.
+// controls, and the status bar.
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
 
@@ -26,7 +24,6 @@ class FrmMainLayoutTest : public QObject {
 
   private slots:
     void controlsSitWhereTheLayoutSaysAndCaptionsFit();
-    void menusReadAsDesigned();
     void statusBarShowsTheTimeAndTogglesInPlace();
 };
 
@@ -68,28 +65,6 @@ void FrmMainLayoutTest::controlsSitWhereTheLayoutSaysAndCaptionsFit() {
         const QString text = button->text().remove('&');
         QVERIFY2(button->fontMetrics().horizontalAdvance(text) <= roomForText(button), name);
     }
-}
-
-// Each menu, then its items: name|caption|shortcut|check mark.
-void FrmMainLayoutTest::menusReadAsDesigned() {
-    MainWindowFixture fixture;
-    QStringList actual;
-    for (const QAction* entry : fixture.window->menuBar()->actions()) {
-        actual << entry->menu()->objectName() + '|' + entry->text();
-        for (const QAction* item : entry->menu()->actions()) {
-            const QString mark = !item->isCheckable() ? "" : item->isChecked() ? "on" : "off";
-            actual << QStringList{item->objectName(), item->text(), item->shortcut().toString(),
-                                  mark}
-                          .join('|');
-        }
-    }
-    QCOMPARE(actual,
-             QStringList({"mnuFile|&File", "mnuHint|&Hint|Ctrl+H|",
-                          "mnuFileNew|&New Puzzle|Ctrl+N|", "mnuReset|&Reset Puzzle|Ctrl+R|",
-                          "mnuFileBar1|||", "mnuFileExit|E&xit||", "mnuView|&View",
-                          "mnuViewStatusBar|Status &Bar||on", "mnuTileNumbers|&Tile Numbers||off",
-                          "mnuHelp|&Help", "mnuHelpContents|How to Play||", "mnuHelpBar1|||",
-                          "mnuHelpAbout|&About Tenebrix...||"}));
 }
 
 void FrmMainLayoutTest::statusBarShowsTheTimeAndTogglesInPlace() {

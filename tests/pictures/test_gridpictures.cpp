@@ -51,62 +51,48 @@ class TestGridPictures : public QObject {
 
   private slots:
     void modeDiagramsAgreeWithThePatternTable() {
-        const int markedCells[] = {5, 5, 7, 7, 5, 5, 5, 5, 8};
-        for (int mode = 1; mode <= 9; ++mode) {
+        for (int mode = 1; mode <= kMaxMode; ++mode) {
             const Image diagram = modeDiagram(mode);
             QCOMPARE(diagram.width, 55);
             QVERIFY(hasLines(diagram, 18, kSilver));
-            int marked = 0;
             for (int dRow = -1; dRow <= 1; ++dRow) {
                 for (int dColumn = -1; dColumn <= 1; ++dColumn) {
                     const bool flips = patternFlips(mode, dRow, dColumn);
-                    marked += flips ? 1 : 0;
                     QVERIFY2(isCell(diagram, 19 + 18 * dColumn, 19 + 18 * dRow, 17,
                                     flips ? kYellow : kBlack),
                              qPrintable(
                                  QString("mode %1 cell %2, %3").arg(mode).arg(dRow).arg(dColumn)));
                 }
             }
-            QCOMPARE(marked, markedCells[mode - 1]);
         }
-    }
-
-    // The ring leaves the pressed tile alone, so its diagram must too.
-    void diagramNineLeavesItsCentreUnmarked() {
-        QVERIFY(isCell(modeDiagram(9), 19, 19, 17, kBlack));
     }
 
     void logoFramesShowTheSolvingBoard_data() {
         QTest::addColumn<int>("frame");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("litCount");
-        QTest::newRow("0") << 0 << QStringList{"XX.XX", "X.X.X", ".XXX.", "X.X.X", "XX.XX"} << 17;
-        QTest::newRow("1") << 1 << QStringList{"XX.XX", "X...X", ".....", "X...X", "XX.XX"} << 12;
-        QTest::newRow("2") << 2 << QStringList{"...XX", "....X", ".....", "X...X", "XX.XX"} << 9;
-        QTest::newRow("3") << 3 << QStringList{".....", ".....", ".....", "X...X", "XX.XX"} << 6;
-        QTest::newRow("4") << 4 << QStringList{".....", ".....", ".....", "....X", "...XX"} << 3;
-        QTest::newRow("5") << 5 << QStringList{".....", ".....", ".....", ".....", "....."} << 0;
+        QTest::newRow("0") << 0 << QStringList{"XX.XX", "X.X.X", ".XXX.", "X.X.X", "XX.XX"};
+        QTest::newRow("1") << 1 << QStringList{"XX.XX", "X...X", ".....", "X...X", "XX.XX"};
+        QTest::newRow("2") << 2 << QStringList{"...XX", "....X", ".....", "X...X", "XX.XX"};
+        QTest::newRow("3") << 3 << QStringList{".....", ".....", ".....", "X...X", "XX.XX"};
+        QTest::newRow("4") << 4 << QStringList{".....", ".....", ".....", "....X", "...XX"};
+        QTest::newRow("5") << 5 << QStringList{".....", ".....", ".....", ".....", "....."};
     }
 
     void logoFramesShowTheSolvingBoard() {
         QFETCH(int, frame);
         QFETCH(QStringList, rows);
-        QFETCH(int, litCount);
         const PuzzleValue value = logoFrameValue(frame);
         const Image picture = logoFrame(frame);
         QCOMPARE(picture.width, 121);
         QVERIFY(hasLines(picture, 24, kPaleSilver));
-        int lit = 0;
         for (int row = 0; row < 5; ++row) {
             for (int column = 0; column < 5; ++column) {
                 const bool expectLit = rows[row][column] == 'X';
-                lit += expectLit ? 1 : 0;
                 QCOMPARE(isLit(value, 5 * row + column + 1), expectLit);
                 QVERIFY(isCell(picture, 1 + 24 * column, 1 + 24 * row, 23,
                                expectLit ? kYellow : kBlack));
             }
         }
-        QCOMPARE(lit, litCount);
     }
 
     // A mode-1 move: the centre and the four tiles beside it cyan, the

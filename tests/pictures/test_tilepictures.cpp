@@ -6,6 +6,7 @@
 #include "RgbaToString.h"
 #include "TilePictures.h"
 
+using namespace tenebrix;
 using namespace tenebrix::pictures;
 
 namespace {
@@ -55,9 +56,9 @@ class TestTilePictures : public QObject {
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(bool, light);
-        for (int tileSet = 1; tileSet <= kTileSetCount; ++tileSet) {
-            QCOMPARE(tilePicture(2 * tileSet - 1).pixel(x, y), light ? kWhite : kBlack);
-            QCOMPARE(tilePicture(2 * tileSet).pixel(x, y), light ? kGrey : kWhite);
+        for (int tileSet = 1; tileSet <= kMaxTileSet; ++tileSet) {
+            QCOMPARE(tilePicture(litPictureOf(tileSet)).pixel(x, y), light ? kWhite : kBlack);
+            QCOMPARE(tilePicture(darkPictureOf(tileSet)).pixel(x, y), light ? kGrey : kWhite);
         }
     }
 
@@ -65,9 +66,9 @@ class TestTilePictures : public QObject {
     // reads at a glance; the eight sets share one dark tile.
     void eachSetsLitAndDarkTile() {
         const Image dark = tilePicture(2);
-        for (int tileSet = 1; tileSet <= kTileSetCount; ++tileSet) {
-            const Image lit = tilePicture(2 * tileSet - 1);
-            QCOMPARE(tilePicture(2 * tileSet), dark);
+        for (int tileSet = 1; tileSet <= kMaxTileSet; ++tileSet) {
+            const Image lit = tilePicture(litPictureOf(tileSet));
+            QCOMPARE(tilePicture(darkPictureOf(tileSet)), dark);
             QVERIFY(lit.pixel(3, 16) != dark.pixel(3, 16));    // light edge
             QVERIFY(lit.pixel(28, 16) != dark.pixel(28, 16));  // dark edge
             for (int y = 5; y <= 26; ++y) {

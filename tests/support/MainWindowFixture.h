@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A main window wired to fakes: puzzles the test scripts, a recording
-// settings store and help viewer, and message boxes the test answers.
+// settings store and help viewer, and message boxes the test answers, with
+// the rules that hold while a message is open checked.
 #pragma once
 
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include "ControlNames.h"
 #include "FakeHelpViewer.h"
 #include "FakeSettingsStore.h"
+#include "Game.h"
+#include "GameInvariants.h"
 #include "MessageBoxPresenter.h"
 #include "PatternTable.h"
 #include "ScriptedRandom.h"
@@ -23,9 +26,12 @@ class FakeMessages : public ui::MessageBoxPresenter {
   public:
     std::vector<Message> shown;
     MessageAnswer yesNoAnswer = MessageAnswer::No;  // an OK box answers OK
+    const Game* game = nullptr;
+    std::string brokenRule;  // the first broken, or empty
 
     MessageAnswer present(QWidget*, const Message& message) override {
         shown.push_back(message);
+        if (game && brokenRule.empty()) brokenRule = brokenMessageRule(*game, message);
         return message.buttons == MessageButtons::YesNo ? yesNoAnswer : MessageAnswer::Ok;
     }
 };
@@ -43,6 +49,7 @@ struct MainWindowFixture {
         random.scriptPuzzle(firstPuzzle);
         window = std::make_unique<ui::frmMain>(
             ui::MainWindowServices{random, store, help, messages, helpFile});
+        messages.game = &window->game();
     }
 
     bool show() {
