@@ -73,7 +73,7 @@ configure() {
     if [ -f "$dir/CMakeCache.txt" ]; then
         local generator
         generator=$(cached_value "$dir" CMAKE_GENERATOR)
-        if [ "$generator" != Ninja ]; then
+        if [ -n "$generator" ] && [ "$generator" != Ninja ]; then
             echo "$dir was configured with the '$generator' generator; these scripts build it" \
                 "with Ninja. Remove it (rm -rf '$dir') and run this again." >&2
             return 1
