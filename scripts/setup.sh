@@ -1,18 +1,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared set-up for scripts/play and scripts/test: installs what is missing
-# from Debian's packages, then configures and builds incrementally.
-# Sourced, not run.
+# Shared set-up for scripts/play, scripts/test and the scripts they run:
+# installs what is missing from Debian's packages, then configures and
+# builds incrementally. Sourced, not run.
 
 TENEBRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Everything the game, its tests and its tools need from Debian 12.
-TENEBRIX_PACKAGES=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
-    libbenchmark-dev
+# What building and running the game needs, and nothing more.
+TENEBRIX_PLAYER_PACKAGES=(
+    cmake ninja-build g++
+    qt6-base-dev
     fonts-liberation
+)
+
+# What the tests, benchmarks, fuzzing, valgrind runs and the package checks
+# need on top: one package or a few per line, add to the end.
+TENEBRIX_DEVELOPER_PACKAGES=(
+    pkg-config libgl-dev
+    libbenchmark-dev
     xvfb xauth imagemagick x11-utils libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
+    lintian man-db groff-base
     clang libclang-rt-14-dev valgrind
     g++-mingw-w64-x86-64-posix wine64
 )
@@ -21,10 +28,14 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing_packages [PACKAGE...]: the player's and developer's lists
+# when none are named.
 install_missing_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${TENEBRIX_PLAYER_PACKAGES[@]}" "${TENEBRIX_DEVELOPER_PACKAGES[@]}")
     local missing=()
     local pkg
-    for pkg in "${TENEBRIX_PACKAGES[@]}"; do
+    for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$pkg")
     done
@@ -34,12 +45,51 @@ install_missing_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [extra cmake arguments...]
-configure_and_build() {
+# A cache entry's value in BUILD_DIR's CMakeCache.txt; empty when unset.
+cached_value() {
+    sed -n "s/^$2:[A-Za-z]*=//p" "$1/CMakeCache.txt" | head -n 1
+}
+
+# Succeeds when every -DNAME=VALUE or -DNAME:TYPE=VALUE among the arguments
+# already has that value in BUILD_DIR's cache.
+cache_has_options() {
+    local dir=$1 argument setting name
+    shift
+    for argument in "$@"; do
+        [[ "$argument" == -D* ]] || continue
+        setting=${argument#-D}
+        name=${setting%%=*}
+        name=${name%%:*}
+        [ "$(cached_value "$dir" "$name")" = "${setting#*=}" ] || return 1
+    done
+}
+
+# configure BUILD_DIR [cmake arguments...]: configures BUILD_DIR with Ninja;
+# configures it again when one of the options asked for differs from what
+# it holds. A folder made by another generator is left alone, with a word
+# on what to do, rather than mixed with a second build system.
+configure() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$TENEBRIX_ROOT" -B "$dir" -G Ninja "$@"
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        local generator
+        generator=$(cached_value "$dir" CMAKE_GENERATOR)
+        if [ -n "$generator" ] && [ "$generator" != Ninja ]; then
+            echo "$dir was configured with the '$generator' generator; these scripts build it" \
+                "with Ninja. Remove it (rm -rf '$dir') and run this again." >&2
+            return 1
+        fi
+        if [ -f "$dir/build.ninja" ] && cache_has_options "$dir" "$@"; then
+            return 0
+        fi
+        echo "Configuring $dir again with: $*"
     fi
-    cmake --build "$dir"
+    cmake -S "$TENEBRIX_ROOT" -B "$dir" -G Ninja "$@"
+}
+
+# configure_and_build BUILD_DIR [cmake arguments...]: configures as above,
+# then builds everything in it.
+configure_and_build() {
+    configure "$@" || return 1
+    cmake --build "$1"
 }

@@ -8,9 +8,10 @@ namespace tenebrix::startup {
 inline constexpr const char* kCopyrightLine = "Copyright \u00a9 2026 Tenebrix developers";
 // Shown as plain text, not a link.
 inline constexpr const char* kWebAddress = "https://tenebrix.example.org";
+// Free software under the GPL: "unauthorised" below means outside that licence.
 inline constexpr const char* kLegalNotice =
-    "Warning: this program is protected by copyright law. Unauthorised copying or "
-    "distribution of this program, or of any part of it, is punishable and may result "
-    "in severe civil and criminal penalties.";
+    "Tenebrix is free software under the GNU General Public License, version 3 or later. "
+    "Copying or distribution outside that licence is unauthorised; unauthorised copying or "
+    "distribution is punishable and may result in civil and criminal penalties.";
 
 }  // namespace tenebrix::startup

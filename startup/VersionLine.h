@@ -16,10 +16,15 @@ struct ProgramVersion {
 inline constexpr ProgramVersion kProgramVersion{TENEBRIX_VERSION_MAJOR, TENEBRIX_VERSION_MINOR,
                                                 TENEBRIX_VERSION_PATCH};
 
-// "Version 1.0.0": plain digits, no leading zeros, blanks or signs.
-inline std::string VersionLine(ProgramVersion version) {
-    return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+// "1.0.0": plain digits, no leading zeros, blanks or signs.
+inline std::string VersionNumber(ProgramVersion version) {
+    return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
            std::to_string(version.revision);
+}
+
+// "Version 1.0.0".
+inline std::string VersionLine(ProgramVersion version) {
+    return "Version " + VersionNumber(version);
 }
 
 }  // namespace tenebrix::startup

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the splash screen, which hands over to the game.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "CommandLine.h"
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "ModalMessageBox.h"
@@ -18,9 +22,28 @@
 
 using namespace tenebrix;
 
+namespace {
+
+std::vector<std::string> argumentsAfterProgramName(int argc, char* argv[]) {
+    return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     startup::markMainStarted();
+    // --help and --version are answered before QApplication exists, as it
+    // needs a display; so is any option that neither the game nor Qt knows.
+    if (const auto exitCode =
+            startup::answerCommandLine(argumentsAfterProgramName(argc, argv),
+                                       startup::QtOptions::StillPresent, std::cout, std::cerr))
+        return *exitCode;
     QApplication app(argc, argv);
+    // What Qt left is what its platform did not take (-display off X11, say).
+    if (const auto exitCode =
+            startup::answerCommandLine(argumentsAfterProgramName(argc, argv),
+                                       startup::QtOptions::AlreadyTaken, std::cout, std::cerr))
+        return *exitCode;
     QApplication::setWindowIcon(qt::programIcon());
     // Lets the desktop match the windows to the game's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tenebrix.Tenebrix"));

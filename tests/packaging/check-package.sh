@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package, unpacks it into a scratch root (nothing is installed
-# on the system) and checks what it ships, then starts the unpacked program.
+# Builds the Debian package, has lintian check it, unpacks it into a scratch root
+# (nothing is installed on the system) and checks what it ships, then starts the
+# unpacked program.
 # Usage: check-package.sh CPACK CPACK_CONFIG APP_ID
 set -uo pipefail
 
@@ -33,6 +34,7 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/tenebrix-package.XXXXXX") || exit 1
 trap 'rm -rf "$scratch"' EXIT
 scratch=$(realpath "$scratch")
 readonly root=$scratch/root
+readonly program=$root/usr/games/tenebrix
 
 # Packs the build into $scratch/out and prints the path of the one .deb made.
 build_package() {
@@ -65,13 +67,35 @@ check_layout() {
     local file
     for file in usr/share/tenebrix/Tenebrix.hlp \
         "usr/share/applications/$app_id.desktop" \
-        "usr/share/metainfo/$app_id.metainfo.xml"; do
+        "usr/share/metainfo/$app_id.metainfo.xml" \
+        usr/share/man/man6/tenebrix.6.gz \
+        usr/share/doc/tenebrix/copyright usr/share/doc/tenebrix/changelog.gz; do
         if [ -f "$root/$file" ]; then pass "ships /$file"; else fail "missing /$file"; fi
     done
-    if [ -f "$root/usr/bin/tenebrix" ] && [ -x "$root/usr/bin/tenebrix" ]; then
-        pass "ships /usr/bin/tenebrix"
+    if [ -f "$program" ] && [ -x "$program" ]; then
+        pass "ships /usr/games/tenebrix"
     else
-        fail "missing or not executable: /usr/bin/tenebrix"
+        fail "missing or not executable: /usr/games/tenebrix"
+    fi
+}
+
+# Debian's own checker, with no overrides: any error or warning fails.
+check_lintian() {
+    if lintian --fail-on error,warning --tag-display-limit 0 "$1"; then
+        pass "lintian finds no error or warning"
+    else
+        fail "lintian finds errors or warnings"
+    fi
+}
+
+check_manual_page() {
+    local page=$root/usr/share/man/man6/tenebrix.6.gz warnings
+    [ -f "$page" ] || return 0
+    warnings=$(man --warnings -l "$page" 2>&1 >/dev/null)
+    if [ -z "$warnings" ]; then
+        pass "man --warnings reads the manual page without a warning"
+    else
+        fail "man --warnings on the manual page: $warnings"
     fi
 }
 
@@ -143,12 +167,12 @@ check_desktop_entry() {
     else
         fail "Icon= is '$(desktop_value Icon)', not '$app_id'"
     fi
-    local program
-    program=$(desktop_value Exec | awk '{print $1}')
-    if [ -x "$root/usr/bin/$program" ]; then
-        pass "Exec= starts /usr/bin/$program, which is shipped"
+    local command
+    command=$(desktop_value Exec | awk '{print $1}')
+    if [ -x "$root/usr/games/$command" ]; then
+        pass "Exec= starts /usr/games/$command, which is shipped"
     else
-        fail "Exec= starts '$program', which is not in /usr/bin"
+        fail "Exec= starts '$command', which is not in /usr/games"
     fi
 }
 
@@ -184,13 +208,13 @@ run_unpacked_program() {
     env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" \
         XDG_DATA_HOME="$scratch/home/.local/share" XDG_CACHE_HOME="$scratch/home/.cache" \
         XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen "$@" \
-        timeout "$seconds" "$root/usr/bin/tenebrix" >"$scratch/program.log" 2>&1
+        timeout "$seconds" "$program" >"$scratch/program.log" 2>&1
 }
 
 # With TENEBRIX_SELFTEST=1 the program reports, once its main window is up,
 # where it found its help file, and quits.
 check_program_starts() {
-    local program=$root/usr/bin/tenebrix status
+    local status
     [ -x "$program" ] || return 0
     if ! grep -q TENEBRIX_SELFTEST "$program"; then
         run_unpacked_program 5
@@ -219,7 +243,7 @@ check_program_starts() {
     fi
 }
 
-require_tools dpkg-deb desktop-file-validate appstreamcli od timeout
+require_tools dpkg-deb desktop-file-validate appstreamcli lintian man od timeout
 deb=$(build_package) || {
     echo "FAIL: cpack could not build the package" >&2
     exit 1
@@ -230,7 +254,9 @@ if ! dpkg-deb -x "$deb" "$root"; then
     exit 1
 fi
 
+check_lintian "$deb"
 check_layout
+check_manual_page
 check_icons
 check_control "$deb"
 check_desktop_entry

@@ -41,6 +41,10 @@ class AboutTest : public QObject {
             QCOMPARE(about.findChild<QPushButton*>("cmdSysInfo")->text(),
                      QString("&System Info..."));
             QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault());
+            // The legal notice, shared with the splash screen, fits whole here too.
+            const auto* notice = about.findChild<QLabel*>("lblDisclaimer");
+            QCOMPARE(notice->text(), QString::fromUtf8(startup::kLegalNotice));
+            QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
         }
     }
 
