@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <exception>
 
 #include "BoardKeyboard.h"
 #include "BoardTile.h"
@@ -243,12 +242,7 @@ void frmMain::mnuHelpContents_Click() {
                                           MessageButtons::Ok, MessageIcon::Information});
         return;
     }
-    try {
-        services_.helpViewer.showContents(this, services_.helpFilePath);
-    } catch (const std::exception& error) {
-        services_.messages.present(
-            this, {error.what(), kAppName.toStdString(), MessageButtons::Ok, MessageIcon::None});
-    }
+    services_.helpViewer.showContents(this, services_.helpFilePath);
 }
 
 // Nothing else moves: without the status bar its strip is bare window.

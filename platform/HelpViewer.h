@@ -13,7 +13,8 @@ class HelpViewer {
   public:
     virtual ~HelpViewer() = default;
     // Shows `helpFile` at its contents; asking again shows it again at its
-    // contents. A missing or unreadable file is reported inside the viewer.
+    // contents. Never throws: a missing or unreadable file is reported
+    // inside the viewer, so callers need no error handling of their own.
     virtual void showContents(QWidget* owner, const QString& helpFile) = 0;
 };
 
