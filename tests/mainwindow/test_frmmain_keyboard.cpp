@@ -4,7 +4,6 @@
 // every tile tells a reader its number and whether it is lit.
 #include <QAccessible>
 #include <QApplication>
-#include <algorithm>
 #include <map>
 
 #include "MainWindowFixture.h"
@@ -20,21 +19,8 @@ QAccessibleInterface* readerView(QWidget* widget) {
     return view;
 }
 
-QStringList readerNames(const MainWindowFixture& fixture) {
-    QStringList names;
-    for (int n = 1; n <= kTileCount; ++n)
-        names << readerView(fixture.tile(n))->text(QAccessible::Name);
-    return names;
-}
-
-// What a reader should say for each tile when exactly `lit` are lit.
-QStringList namesWhenLit(const std::vector<int>& lit) {
-    QStringList names;
-    for (int n = 1; n <= kTileCount; ++n) {
-        const bool on = std::find(lit.begin(), lit.end(), n) != lit.end();
-        names << QStringLiteral("Tile %1, %2").arg(n).arg(on ? "lit" : "dark");
-    }
-    return names;
+QString readerName(QWidget* widget) {
+    return readerView(widget)->text(QAccessible::Name);
 }
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -54,81 +40,75 @@ class FrmMainKeyboardTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void tabReachesTheBoardAndArrowsWalkIt();
-    void spaceAndEnterPlayWhatAClickPlays();
-    void readersHearRolesAndSettings();
-};
-
-// Hint has the first focus and the board is one stop in the chain, not 25;
-// the arrows move the focus over the board and stop at its edges.
-void FrmMainKeyboardTest::tabReachesTheBoardAndArrowsWalkIt() {
-    MainWindowFixture fixture({7, 13});
-    QVERIFY(fixture.showActive());
-    QCOMPARE(QApplication::focusWidget(), fixture.control("cmdHint"));
-    QStringList visited;
-    for (int stop = 0; stop < 7; ++stop) {
+    // Hint has the first focus and the board is one stop in the chain, not 25;
+    // the arrows move the focus over the board and stop at its edges.
+    void tabReachesTheBoardAndArrowsWalkIt() {
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show(true));
+        QCOMPARE(QApplication::focusWidget(), fixture.control("cmdHint"));
+        QStringList visited;
+        for (int stop = 0; stop < 7; ++stop) {
+            press(Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"cmdNewPuzzle", "cmdReset", "ScrollTileSet", "ScrollMode",
+                                       "ScrollLevel", "picTile(1)", "cmdHint"}));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        // Each walk starts where the one before ended.
+        const QList<std::pair<QString, int>> walks{
+            {"LUU", 1}, {"DDRR", 13}, {"RRRRR", 15}, {"DDDDD", 25}, {"UL", 19}};
+        for (const auto& [steps, tile] : walks) {
+            walk(steps);
+            QVERIFY2(QApplication::focusWidget() == fixture.tile(tile), qPrintable(steps));
+        }
+        // The mark lies on the focused tile alone, and moving it plays nothing.
+        for (int n = 1; n <= kTileCount; ++n) {
+            QWidget* box = fixture.tile(n);
+            QCOMPARE(pixelAt(box, {0, 0}) == box->palette().color(QPalette::Highlight), n == 19);
+        }
+        QCOMPARE(fixture.caption("lblMoves"), QString("0"));
+        // Tab leaves the board and Shift+Tab comes back to the same tile.
         press(Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), fixture.tile(19));
     }
-    QCOMPARE(visited, QStringList({"cmdNewPuzzle", "cmdReset", "ScrollTileSet", "ScrollMode",
-                                   "ScrollLevel", "picTile(1)", "cmdHint"}));
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    // Each walk starts where the one before ended.
-    const QList<std::pair<QString, int>> walks{
-        {"LUU", 1}, {"DDRR", 13}, {"RRRRR", 15}, {"DDDDD", 25}, {"UL", 19}};
-    for (const auto& [steps, tile] : walks) {
-        walk(steps);
-        QVERIFY2(QApplication::focusWidget() == fixture.tile(tile), qPrintable(steps));
+
+    // A key plays the tile it is on just as a click would, and a reader hears
+    // the new state of each tile; the scroll bars are named after their setting.
+    void spaceAndEnterPlayWhatAClickPlays() {
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show(true));
+        QCOMPARE(readerName(fixture.tile(7)), QString("Tile 7, lit"));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        walk("DR");
+        press(Qt::Key_Space);
+        // Pressing 7 again leaves 13 pressed: 8, 12, 13, 14 and 18 lit.
+        QCOMPARE(fixture.caption("lblPuzState"), startCaption(1, {13}));
+        QCOMPARE(fixture.caption("lblMoves"), QString("1"));
+        QCOMPARE(readerName(fixture.tile(7)), QString("Tile 7, dark"));
+        QCOMPARE(readerName(fixture.tile(18)), QString("Tile 18, lit"));
+        QCOMPARE(readerView(fixture.tile(18))->role(), QAccessible::Button);
+
+        // A key held down plays once; Return and the keypad's Enter play too.
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(fixture.tile(7), &repeat);
+        QCOMPARE(fixture.caption("lblMoves"), QString("1"));
+        press(Qt::Key_Return);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(fixture.caption("lblMoves"), QString("3"));
+
+        // The board leaves Alt+H to Hint.
+        press(Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(fixture.messages.shown.size(), size_t(1));
+
+        const QList<std::pair<const char*, QString>> bars{
+            {"ScrollTileSet", "Tile set"}, {"ScrollMode", "Mode"}, {"ScrollLevel", "Level"}};
+        for (const auto& [name, setting] : bars) {
+            QCOMPARE(readerView(fixture.control(name))->role(), QAccessible::ScrollBar);
+            QCOMPARE(readerName(fixture.control(name)), setting);
+        }
     }
-    // The mark lies on the focused tile alone, and moving it plays nothing.
-    for (int n = 1; n <= kTileCount; ++n) {
-        QWidget* box = fixture.tile(n);
-        QCOMPARE(pixelAt(box, {0, 0}) == box->palette().color(QPalette::Highlight), n == 19);
-    }
-    QCOMPARE(fixture.caption("lblMoves"), QString("0"));
-    // Tab leaves the board and Shift+Tab comes back to the same tile.
-    press(Qt::Key_Tab);
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), fixture.tile(19));
-}
-
-// A key plays the tile it is on just as a click would, and a reader hears
-// the new state of each tile.
-void FrmMainKeyboardTest::spaceAndEnterPlayWhatAClickPlays() {
-    MainWindowFixture fixture({7, 13});
-    QVERIFY(fixture.showActive());
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    walk("DR");
-    press(Qt::Key_Space);
-    // Pressing 7 again leaves 13 pressed: 8, 12, 13, 14 and 18 lit.
-    QCOMPARE(fixture.caption("lblPuzState"), startCaption(1, {13}));
-    QCOMPARE(fixture.caption("lblMoves"), QString("1"));
-    QCOMPARE(readerNames(fixture), namesWhenLit({8, 12, 13, 14, 18}));
-
-    // A key held down plays once; Return and the keypad's Enter play too.
-    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(fixture.tile(7), &repeat);
-    QCOMPARE(fixture.caption("lblMoves"), QString("1"));
-    press(Qt::Key_Return);
-    press(Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(fixture.caption("lblMoves"), QString("3"));
-
-    // The board leaves Alt+H to Hint.
-    press(Qt::Key_H, Qt::AltModifier);
-    QCOMPARE(fixture.messages.shown.size(), size_t(1));
-}
-
-void FrmMainKeyboardTest::readersHearRolesAndSettings() {
-    MainWindowFixture fixture;
-    QCOMPARE(readerView(fixture.tile(1))->role(), QAccessible::Button);
-    const QList<std::pair<const char*, QString>> bars{
-        {"ScrollTileSet", "Tile set"}, {"ScrollMode", "Mode"}, {"ScrollLevel", "Level"}};
-    for (const auto& [name, setting] : bars) {
-        QAccessibleInterface* view = readerView(fixture.control(name));
-        QCOMPARE(view->role(), QAccessible::ScrollBar);
-        QCOMPARE(view->text(QAccessible::Name), setting);
-    }
-}
+};
 
 QTEST_MAIN(FrmMainKeyboardTest)
 #include "test_frmmain_keyboard.moc"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "ControlNames.h"
 #include "MainWindowFixture.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
@@ -42,33 +43,34 @@ class HighDensityTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void boxesShowTheirPictureDrawnAtScaleTwo_data();
-    void boxesShowTheirPictureDrawnAtScaleTwo();
+    void boxesShowTheirPictureDrawnAtScaleTwo_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QPixmap>("drawing");
+        // The first puzzle presses 7 and 13 in mode 1: tile 7 lit, tile 1 dark.
+        QTest::newRow("lit tile") << "picTile(7)" << qt::tilePicture(1, kRatio);
+        QTest::newRow("dark tile") << "picTile(1)" << qt::tilePicture(2, kRatio);
+        QTest::newRow("splash logo") << "picLogo(0)" << qt::logoFrame(0, kRatio);
+        // Each mode's box, shown or not, holds that mode's diagram.
+        for (int mode : {1, 4, 9})
+            QTest::addRow("mode %d", mode)
+                << ui::arrayName("picMode", mode) << qt::modeDiagram(mode, kRatio);
+    }
+
+    void boxesShowTheirPictureDrawnAtScaleTwo() {
+        QFETCH(QString, box);
+        QFETCH(QPixmap, drawing);
+        MainWindowFixture main({7, 13});
+        startup::frmSplash splash([] {});
+        auto* shownBox = main.window->findChild<ui::PictureBox*>(box);
+        if (!shownBox) shownBox = splash.findChild<ui::PictureBox*>(box);
+        QVERIFY(shownBox);
+        QCOMPARE(shownBox->devicePixelRatioF(), kRatio);
+        QCOMPARE(drawing.size(), drawing.deviceIndependentSize().toSize() * 2);
+        const QImage expected =
+            overBackColour(drawing, ui::toQColor(shownBox->backColour(), shownBox->palette()));
+        QCOMPARE(shownPicture(shownBox, expected.size()), expected);
+    }
 };
-
-void HighDensityTest::boxesShowTheirPictureDrawnAtScaleTwo_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QPixmap>("drawing");
-    // The first puzzle presses 7 and 13 in mode 1: tile 7 lit, tile 1 dark.
-    QTest::newRow("lit tile") << "picTile(7)" << qt::tilePicture(1, kRatio);
-    QTest::newRow("dark tile") << "picTile(1)" << qt::tilePicture(2, kRatio);
-    QTest::newRow("splash logo") << "picLogo(0)" << qt::logoFrame(0, kRatio);
-}
-
-void HighDensityTest::boxesShowTheirPictureDrawnAtScaleTwo() {
-    QFETCH(QString, box);
-    QFETCH(QPixmap, drawing);
-    MainWindowFixture main({7, 13});
-    startup::frmSplash splash([] {});
-    auto* shownBox = main.window->findChild<ui::PictureBox*>(box);
-    if (!shownBox) shownBox = splash.findChild<ui::PictureBox*>(box);
-    QVERIFY(shownBox);
-    QCOMPARE(shownBox->devicePixelRatioF(), kRatio);
-    QCOMPARE(drawing.size(), drawing.deviceIndependentSize().toSize() * 2);
-    const QImage expected =
-        overBackColour(drawing, ui::toQColor(shownBox->backColour(), shownBox->palette()));
-    QCOMPARE(shownPicture(shownBox, expected.size()), expected);
-}
 
 // The ratio has to be set before the application starts.
 int main(int argc, char** argv) {

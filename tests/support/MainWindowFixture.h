@@ -52,13 +52,10 @@ struct MainWindowFixture {
         messages.game = &window->game();
     }
 
-    bool show() {
+    // Shown, and active where keys must reach it.
+    bool show(bool active = false) {
         window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-    // Shown and active, so that keys reach it.
-    bool showActive() {
-        if (!show()) return false;
+        if (!active) return QTest::qWaitForWindowExposed(window.get());
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
