@@ -23,13 +23,6 @@ class InputBytes {
     // A byte already read, brought into [low, high] the same way.
     static int fit(int byte, int low, int high) { return low + byte % (high - low + 1); }
 
-    // Four bytes, low byte first: any 32-bit number.
-    std::uint32_t word() {
-        std::uint32_t value = 0;
-        for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{byte()} << shift;
-        return value;
-    }
-
     // FNV-1a over the whole input, read or not: a seed that differs with
     // every input.
     std::uint32_t hash() const {

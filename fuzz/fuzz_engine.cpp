@@ -64,7 +64,7 @@ int aMoveToGo(const Game& game, int choice) {
 // reaches past every edge: tiles -5..30, modes 0..12, levels -3..40, tile
 // sets 0..10.
 void playOneCommand(Game& game, InputBytes& in) {
-    const int command = in.byte() % 19;
+    const int command = in.byte() % 17;
     const int first = in.byte(), second = in.byte();
     const auto wide = [](int byte, int low, int high) { return InputBytes::fit(byte, low, high); };
     const int tile = wide(first, -5, 30), mode = wide(second, 0, 12);
@@ -102,18 +102,14 @@ void playOneCommand(Game& game, InputBytes& in) {
             return game.ResetPuzzle();
         case 15:
             return game.CreatePuzzle(game.settings().mode, level);
-        case 16:  // a move by its procedures, uncounted
+        case 16:  // a move by its procedures, uncounted, and a puzzle in any mode
             game.SetMove(game.settings().mode, tile);
             game.FlipMove(tile);
-            return game.LoadTiles(game.currentValue());
-        case 17:  // a puzzle made in any mode, then one in the mode in play
+            game.FlipTile(tile);
+            game.FlipTile(tile);
+            game.LoadTiles(game.currentValue());
             game.CreatePuzzle(mode, level);
             return game.CreatePuzzle(game.settings().mode, game.settings().level);
-        case 18:  // tiles flipped and painted, then flipped back
-            game.FlipTile(tile);
-            game.LoadTiles(static_cast<PuzzleValue>(in.word()));
-            game.FlipTile(tile);
-            return game.LoadTiles(game.currentValue());
     }
 }
 

@@ -111,14 +111,14 @@ bool GetKeyValue(Registry& registry, RegistryHandle KeyRoot, const std::string& 
 
 // Whatever goes wrong on the way, an unreadable value or a program that will
 // not start, ends in the same message; the About box stays open.
-void StartSysInfo(Registry& registry, Launcher& launcher, MessageSink& messages) {
+std::optional<Message> StartSysInfo(Registry& registry, Launcher& launcher) {
     try {
         if (launchSysInfo(registry, launcher)) {
-            return;
+            return std::nullopt;
         }
     } catch (const std::exception&) {
     }
-    messages.showMessage(kSysInfoUnavailableMessage, kSysInfoMessageTitle);
+    return Message{kSysInfoUnavailableMessage, kSysInfoMessageTitle};
 }
 
 }  // namespace tenebrix::platform

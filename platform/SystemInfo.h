@@ -4,11 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "Launcher.h"
-#include "MessageSink.h"
+#include "Message.h"
 #include "Registry.h"
 
 namespace tenebrix::platform {
@@ -48,8 +49,10 @@ class RegistryValueError : public std::runtime_error {
 bool GetKeyValue(Registry& registry, RegistryHandle KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
 
-// Starts the system information tool, or shows kSysInfoUnavailableMessage
-// titled kSysInfoMessageTitle when it cannot be found or started.
-void StartSysInfo(Registry& registry, Launcher& launcher, MessageSink& messages);
+// Starts the system information tool. When it cannot be found or started,
+// returns the message the player must see instead: kSysInfoUnavailableMessage
+// titled kSysInfoMessageTitle, OK only, no icon. Nothing here shows it, so
+// this stays free of any window toolkit.
+std::optional<Message> StartSysInfo(Registry& registry, Launcher& launcher);
 
 }  // namespace tenebrix::platform

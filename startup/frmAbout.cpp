@@ -3,14 +3,14 @@
 #include "frmAbout.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "GameFonts.h"
-#include "MessageSink.h"
+#include "MessageBoxPresenter.h"
 #include "OwnerTexts.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
+#include "PlacedControl.h"
 #include "SeparatorLine.h"
 #include "SystemInfo.h"
 #include "Twips.h"
@@ -23,35 +23,10 @@ using ui::TwipRect;
 
 namespace {
 
-// The failure message of the system information command, over the About box.
-class MessageBoxSink final : public platform::MessageSink {
-  public:
-    explicit MessageBoxSink(QWidget* owner) : owner_(owner) {}
-    void showMessage(const std::string& text, const std::string& title) override {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                        QString::fromStdString(text), QMessageBox::Ok, owner_);
-        box.setObjectName(QStringLiteral("sysInfoMessage"));
-        box.exec();
-    }
-
-  private:
-    QWidget* owner_;
-};
-
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& place) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(toPixels(place));
+    auto* label = ui::placeControl<QLabel>(parent, QLatin1String(name), place, text);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text,
-                       const TwipRect& place) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(toPixels(place));
-    return button;
 }
 
 QPixmap drawAboutPicture(int, qreal ratio) {
@@ -60,11 +35,13 @@ QPixmap drawAboutPicture(int, qreal ratio) {
 
 }  // namespace
 
-frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher, QWidget* owner)
+frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
+                   ui::MessageBoxPresenter& messages, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       registry_(registry),
-      launcher_(launcher) {
+      launcher_(launcher),
+      messages_(messages) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Tenebrix"));
     setWindowIcon(qt::programIcon());
@@ -98,11 +75,13 @@ void frmAbout::buildControls() {
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // OK is both the default (Enter) and the cancel (Esc) button.
-    auto* ok = addButton(this, "cmdOK", tr("OK"), {4245, 1905, 1260, 345});
+    auto* ok = ui::placeControl<QPushButton>(this, QStringLiteral("cmdOK"), {4245, 1905, 1260, 345},
+                                             tr("OK"));
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* sysInfo = addButton(this, "cmdSysInfo", tr("&System Info..."), {4260, 2355, 1245, 345});
+    auto* sysInfo = ui::placeControl<QPushButton>(this, QStringLiteral("cmdSysInfo"),
+                                                  {4260, 2355, 1245, 345}, tr("&System Info..."));
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     setTabOrder(ok, sysInfo);
@@ -114,14 +93,16 @@ void frmAbout::Form_Load() {
     findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QStringLiteral("Tenebrix"));
 }
 
+// The failure message is modal over the About box, which stays open.
 void frmAbout::cmdSysInfo_Click() {
-    MessageBoxSink messages(this);
-    platform::StartSysInfo(registry_, launcher_, messages);
+    if (const auto message = platform::StartSysInfo(registry_, launcher_)) {
+        messages_.present(this, *message);
+    }
 }
 
 void frmAbout::mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
-                                  QWidget* owner) {
-    frmAbout about(registry, launcher, owner);
+                                  ui::MessageBoxPresenter& messages, QWidget* owner) {
+    frmAbout about(registry, launcher, messages, owner);
     // Centred over the game window.
     if (owner) about.move(owner->frameGeometry().center() - about.rect().center());
     about.exec();

@@ -10,18 +10,24 @@ class Launcher;
 class Registry;
 }  // namespace tenebrix::platform
 
+namespace tenebrix::ui {
+class MessageBoxPresenter;
+}  // namespace tenebrix::ui
+
 namespace tenebrix::startup {
 
 class frmAbout final : public QDialog {
     Q_OBJECT
 
   public:
-    frmAbout(platform::Registry& registry, platform::Launcher& launcher, QWidget* owner);
+    // `messages` shows the System Info failure message.
+    frmAbout(platform::Registry& registry, platform::Launcher& launcher,
+             ui::MessageBoxPresenter& messages, QWidget* owner);
 
     // Help > About: a fresh box each time, modal over `owner`, returning
     // once it is closed.
     static void mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
-                                   QWidget* owner);
+                                   ui::MessageBoxPresenter& messages, QWidget* owner);
 
   private slots:
     void cmdSysInfo_Click();
@@ -32,6 +38,7 @@ class frmAbout final : public QDialog {
 
     platform::Registry& registry_;
     platform::Launcher& launcher_;
+    ui::MessageBoxPresenter& messages_;
 };
 
 }  // namespace tenebrix::startup

@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
         auto* window = new ui::frmMain(services);
         window->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(window, &ui::frmMain::aboutRequested, window, [&, window] {
-            startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, window);
+            startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, messages, window);
         });
         window->show();
         startup::traceStartup("main window shown");

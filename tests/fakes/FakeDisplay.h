@@ -50,7 +50,11 @@ class FakeDisplay : public Display {
 
     TileStates tiles{};
     int paints = 0;
-    std::array<Colour, kTileCount> backColours = filled(kPlatformBackColour);
+    std::array<Colour, kTileCount> backColours = [] {
+        std::array<Colour, kTileCount> colours;
+        colours.fill(kPlatformBackColour);
+        return colours;
+    }();
     std::map<Caption, std::string> captions;
     std::array<std::string, kTileCount> tileNumberCaptions{};
     bool tileNumbersVisible = false;
@@ -63,13 +67,6 @@ class FakeDisplay : public Display {
     std::deque<MessageAnswer> answers;
     const Game* game = nullptr;
     std::string brokenRule;
-
-  private:
-    static std::array<Colour, kTileCount> filled(Colour colour) {
-        std::array<Colour, kTileCount> colours;
-        colours.fill(colour);
-        return colours;
-    }
 };
 
 }  // namespace tenebrix::testing

@@ -15,18 +15,12 @@ namespace tenebrix::testing {
 class FakeLauncher : public platform::Launcher {
   public:
     std::set<std::string> existingFiles;
-    std::vector<std::string> existenceTests;
     std::vector<std::string> launched;
-    bool failLaunches = false;
 
-    bool fileExists(const std::string& path) override {
-        existenceTests.push_back(path);
-        return existingFiles.contains(path);
-    }
-
+    bool fileExists(const std::string& path) override { return existingFiles.contains(path); }
     bool launch(const std::string& path) override {
         launched.push_back(path);
-        return !failLaunches && existingFiles.contains(path);
+        return existingFiles.contains(path);
     }
 };
 

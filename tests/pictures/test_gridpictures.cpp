@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures made of cells between 1-pixel lines: the mode diagrams against
 // the moves' pattern table, the splash logo's frames, the program icon and
-// the About picture.
+// the About picture; and every kind of picture drawn at scale 2.
 #include <QTest>
 
 #include "LogoFrames.h"
 #include "ModeDiagrams.h"
 #include "PatternTable.h"
 #include "ProgramIcon.h"
-#include "RgbaToString.h"
+#include "TilePictures.h"
 
 using namespace tenebrix;
 using namespace tenebrix::pictures;
+
+Q_DECLARE_METATYPE(Image)
 
 namespace {
 const Rgba kBlack{0, 0, 0};
@@ -119,6 +121,30 @@ class TestGridPictures : public QObject {
                 QVERIFY(isCell(about, 1 + 9 * column, 1 + 9 * row, 8, face));
             }
         }
+    }
+
+    // At scale 2 every pixel becomes a 2 x 2 block, so pictures stay sharp on
+    // dense screens. One of each kind: all of a kind are drawn by one code.
+    void scaleTwoDoublesEveryPixel_data() {
+        QTest::addColumn<Image>("original");
+        QTest::addColumn<Image>("doubled");
+        QTest::newRow("lit tile") << tilePicture(1) << tilePicture(1, 2);
+        QTest::newRow("dark tile") << tilePicture(2) << tilePicture(2, 2);
+        QTest::newRow("mode 9") << modeDiagram(9) << modeDiagram(9, 2);
+        QTest::newRow("logo 0") << logoFrame(0) << logoFrame(0, 2);
+        QTest::newRow("icon") << programIcon() << programIcon(2);
+        QTest::newRow("about") << aboutPicture() << aboutPicture(2);
+    }
+
+    void scaleTwoDoublesEveryPixel() {
+        QFETCH(Image, original);
+        QFETCH(Image, doubled);
+        QCOMPARE(doubled.width, 2 * original.width);
+        QCOMPARE(doubled.height, 2 * original.height);
+        for (int y = 0; y < doubled.height; ++y)
+            for (int x = 0; x < doubled.width; ++x)
+                if (doubled.pixel(x, y) != original.pixel(x / 2, y / 2))
+                    QFAIL(qPrintable(QString("pixel (%1, %2)").arg(x).arg(y)));
     }
 };
 

@@ -3,7 +3,6 @@
 // edges and the face colour of each tile set.
 #include <QTest>
 
-#include "RgbaToString.h"
 #include "TilePictures.h"
 
 using namespace tenebrix;

@@ -16,25 +16,15 @@ namespace {
 // A title and an introduction before the contents, so "at its contents" and
 // "at the top" differ, and enough text after them to scroll.
 QByteArray sampleHelp() {
-    QByteArray html = "<html><body><h1>Sample Title</h1>";
-    for (int i = 0; i < 40; ++i) {
-        html += "<p>Introduction " + QByteArray::number(i) + ".</p>";
-    }
-    html += "<a name=\"contents\"></a><h2>Contents Heading</h2>";
-    for (int i = 0; i < 200; ++i) {
-        html += "<p>Body line " + QByteArray::number(i) + ".</p>";
-    }
-    html += "<a name=\"end\"></a><h2>The End Section</h2>";
-    for (int i = 0; i < 60; ++i) {
-        html += "<p>Closing line " + QByteArray::number(i) + ".</p>";
-    }
-    return html + "</body></html>";
-}
-
-void writeFile(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    const auto lines = [](const char* text, int count) {
+        QByteArray html;
+        for (int i = 0; i < count; ++i) html += "<p>" + QByteArray(text) + ".</p>";
+        return html;
+    };
+    return "<html><body><h1>Sample Title</h1>" + lines("Introduction", 40) +
+           "<a name=\"contents\"></a><h2>Contents Heading</h2>" + lines("Body line", 200) +
+           "<a name=\"end\"></a><h2>The End Section</h2>" + lines("Closing line", 60) +
+           "</body></html>";
 }
 
 QTextBrowser* browserOf(const HelpWindow& help) {
@@ -51,22 +41,25 @@ QString topLine(const HelpWindow& help) {
 class HelpWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void opensTheFileAtItsContentsBesideTheGame();
-    void askingAgainGoesBackToTheContents();
+    void opensAtTheContentsBesideTheGameEveryTime();
     void aMissingFileIsReportedInTheViewer();
     void theManualOpensAtItsContentsAndItsLinksLand();
 };
 
-void HelpWindowTest::opensTheFileAtItsContentsBesideTheGame() {
+// Modeless, beside the game window, at the contents; asked again after
+// reading elsewhere, minimising or closing, it is back at the contents.
+void HelpWindowTest::opensAtTheContentsBesideTheGameEveryTime() {
     QTemporaryDir dir;
-    writeFile(dir.filePath("Tenebrix.hlp"), sampleHelp());
+    const QString path = dir.filePath("Tenebrix.hlp");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sampleHelp()) > 0);
+    file.close();
     QWidget game;
     game.setGeometry(10, 10, 200, 150);
     game.show();
     HelpWindow help;
 
-    help.showContents(&game, dir.filePath("Tenebrix.hlp"));
-
+    help.showContents(&game, path);
     QWidget* window = help.window();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->objectName(), QString("helpWindow"));
@@ -74,28 +67,17 @@ void HelpWindowTest::opensTheFileAtItsContentsBesideTheGame() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(window->frameGeometry().left() > game.frameGeometry().right());
     QCOMPARE(topLine(help), QString("Contents Heading"));
-}
 
-void HelpWindowTest::askingAgainGoesBackToTheContents() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tenebrix.hlp");
-    writeFile(path, sampleHelp());
-    HelpWindow help;
-    help.showContents(nullptr, path);
-    QWidget* window = help.window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     browserOf(help)->setSource(QUrl("#end"));
     QCOMPARE(topLine(help), QString("The End Section"));
-
     window->showMinimized();
-    help.showContents(nullptr, path);
+    help.showContents(&game, path);
     QCOMPARE(help.window(), window);
     QVERIFY(window->isVisible() && !window->isMinimized());
     QCOMPARE(topLine(help), QString("Contents Heading"));
 
-    // Closed by the player, it comes back on the next request.
     window->close();
-    help.showContents(nullptr, path);
+    help.showContents(&game, path);
     QVERIFY(window->isVisible());
 }
 

@@ -2,16 +2,15 @@
 // The System Info command: reading registry values and the order in which
 // the two entries are tried, over a made-up registry and disk.
 #include <QtTest>
+#include <optional>
 #include <string>
 
 #include "FakeLauncher.h"
-#include "FakeMessageSink.h"
 #include "FakeRegistry.h"
 #include "SystemInfo.h"
 
 using namespace tenebrix::platform;
 using tenebrix::testing::FakeLauncher;
-using tenebrix::testing::FakeMessageSink;
 using tenebrix::testing::FakeRegistry;
 
 namespace {
@@ -23,11 +22,11 @@ const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
 // Every key was opened with full access and closed again exactly once.
 void verifyKeysClosed(const FakeRegistry& registry) {
-    for (const auto& open : registry.opens) {
-        QCOMPARE(open.accessMask, std::uint32_t{0x2003F});
+    for (const auto accessMask : registry.openAccessMasks) {
+        QCOMPARE(accessMask, std::uint32_t{0x2003F});
     }
-    QVERIFY(registry.openHandles.empty());
-    QCOMPARE(registry.closes.size(), registry.opens.size());
+    QVERIFY(registry.openKeys.empty());
+    QCOMPARE(registry.closes, static_cast<int>(registry.openAccessMasks.size()));
 }
 
 }  // namespace
@@ -127,9 +126,8 @@ void SystemInfoTest::startsTheToolFromTheFirstEntryThatGivesOne() {
     for (const QString& file : filesOnDisk) {
         launcher.existingFiles.insert(file.toStdString());
     }
-    FakeMessageSink messages;
 
-    StartSysInfo(registry, launcher, messages);
+    const auto message = StartSysInfo(registry, launcher);
 
     QStringList launched;
     for (const auto& path : launcher.launched) {
@@ -137,12 +135,10 @@ void SystemInfoTest::startsTheToolFromTheFirstEntryThatGivesOne() {
     }
     QCOMPARE(launched, launches);
     verifyKeysClosed(registry);
-    QCOMPARE(messages.shown.size(), std::size_t(showsMessage ? 1 : 0));
-    if (showsMessage) {
-        QCOMPARE(messages.shown.front().text,
-                 std::string("System Information Is Unavailable At This Time"));
-        QCOMPARE(messages.shown.front().title, std::string("Tenebrix"));
-    }
+    const tenebrix::Message unavailable{"System Information Is Unavailable At This Time",
+                                        "Tenebrix", tenebrix::MessageButtons::Ok,
+                                        tenebrix::MessageIcon::None};
+    QCOMPARE(message, showsMessage ? std::optional(unavailable) : std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(SystemInfoTest)

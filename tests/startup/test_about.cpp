@@ -8,28 +8,34 @@
 #include "DesktopRegistry.h"
 #include "FakeLauncher.h"
 #include "FakeRegistry.h"
+#include "ModalMessageBox.h"
 #include "OwnerTexts.h"
 #include "ProcessLauncher.h"
 #include "StandInPrograms.h"
-#include "VersionLine.h"
 #include "frmAbout.h"
 
 using namespace tenebrix;
 using startup::frmAbout;
 
+namespace {
+
+// An About box over a registry with nothing in it, as from Help > About.
+struct AboutOverFakes {
+    testing::FakeRegistry registry;
+    testing::FakeLauncher launcher;
+    ui::ModalMessageBox messages;
+    frmAbout about{registry, launcher, messages, nullptr};
+};
+
+}  // namespace
+
 class AboutTest : public QObject {
     Q_OBJECT
   private slots:
-    void versionLineIsPlainDigits() {
-        QCOMPARE(startup::VersionLine({1, 0, 0}), std::string("Version 1.0.0"));
-        QCOMPARE(startup::VersionLine({2, 10, 7}), std::string("Version 2.10.7"));
-    }
-
     void showsTitleVersionAndOwnerTexts() {
-        testing::FakeRegistry registry;
-        testing::FakeLauncher launcher;
         for (int opening = 0; opening < 2; ++opening) {  // the same both times
-            frmAbout about(registry, launcher, nullptr);
+            AboutOverFakes fakes;
+            auto& about = fakes.about;
             QCOMPARE(about.windowTitle(), QString("About Tenebrix"));
             QCOMPARE(about.size(), QSize(377, 190));
             QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QString("Tenebrix"));
@@ -55,9 +61,8 @@ class AboutTest : public QObject {
     }
     void enterAndEscapeBothClose() {
         QFETCH(int, key);
-        testing::FakeRegistry registry;
-        testing::FakeLauncher launcher;
-        frmAbout about(registry, launcher, nullptr);
+        AboutOverFakes fakes;
+        auto& about = fakes.about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         about.findChild<QPushButton*>("cmdOK")->setFocus();
@@ -89,13 +94,17 @@ class AboutTest : public QObject {
         qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
         platform::DesktopRegistry registry;
         platform::ProcessLauncher launcher;
-        frmAbout about(registry, launcher, nullptr);
+        ui::ModalMessageBox messages;
+        frmAbout about(registry, launcher, messages, nullptr);
         about.show();
         QString shown;
-        QTimer::singleShot(0, [&shown] {
+        QTimer::singleShot(0, [&shown, &about] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 shown = box->text();
                 QCOMPARE(box->icon(), QMessageBox::NoIcon);
+                QCOMPARE(box->windowTitle(), QString("Tenebrix"));
+                QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+                QCOMPARE(box->parentWidget(), static_cast<QWidget*>(&about));  // over the About box
                 box->accept();
             }
         });
