@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing through the main window's controls: moves, wins and their
-// messages, the settings scroll bars, the move preview, tile numbers, Alt+H
-// and help.
+// Playing through the main window's controls: moves, wins, the settings
+// scroll bars, the move preview, tile numbers, Alt+H, F10 and help.
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 
-#include "Game.h"
 #include "MainWindowFixture.h"
-#include "PictureBox.h"
 
 using namespace tenebrix;
 using namespace tenebrix::testing;
@@ -18,21 +15,18 @@ namespace {
 const QColor kCyan(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-// Tiles whose face, the middle of the picture, shows `face`.
-std::vector<int> tilesShowing(const MainWindowFixture& fixture, const QColor& face) {
+// Tiles whose face (the middle of the picture) shows `colour`, or their margin.
+std::vector<int> tilesShowing(const MainWindowFixture& fixture, QColor colour,
+                              QPoint at = {18, 18}) {
     std::vector<int> tiles;
     for (int n = 1; n <= kTileCount; ++n)
-        if (pixelAt(fixture.tile(n), {18, 18}) == face) tiles.push_back(n);
+        if (pixelAt(fixture.tile(n), at) == colour) tiles.push_back(n);
     return tiles;
 }
 
+// Tiles whose margin shows the preview's green.
 std::vector<int> markedTiles(const MainWindowFixture& fixture) {
-    std::vector<int> tiles;
-    for (int n = 1; n <= kTileCount; ++n) {
-        const auto* box = qobject_cast<ui::PictureBox*>(fixture.tile(n));
-        if (box->backColour() == kHighlightColour) tiles.push_back(n);
-    }
-    return tiles;
+    return tilesShowing(fixture, QColor(0, 255, 0), {3, 3});
 }
 
 }  // namespace
@@ -41,122 +35,80 @@ class FrmMainPlayTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void clicksFlipTheMoveAndCount() {
+    void clicksResetsAndScrollBarsPlay() {
         MainWindowFixture fixture({7, 13});
         QVERIFY(fixture.show());
         // Pressing 7 and 13 in mode 1 lights 2, 6, 7, 13, 14 and 18; 8 and 12 cancel.
-        QCOMPARE(tilesShowing(fixture, kCyan), std::vector<int>({2, 6, 7, 13, 14, 18}));
+        const std::vector<int> start{2, 6, 7, 13, 14, 18};
         fixture.click({7});
         QCOMPARE(tilesShowing(fixture, kCyan), std::vector<int>({8, 12, 13, 14, 18}));
-        QCOMPARE(fixture.caption("lblMoves"), QString("1"));
-        fixture.click({1});
-        QCOMPARE(tilesShowing(fixture, kCyan), std::vector<int>({1, 2, 6, 8, 12, 13, 14, 18}));
-        QCOMPARE(fixture.caption("lblMoves"), QString("2"));
-        QTest::mouseClick(fixture.control("cmdReset"), Qt::LeftButton);
-        QCOMPARE(tilesShowing(fixture, kCyan), std::vector<int>({2, 6, 7, 13, 14, 18}));
-        QCOMPARE(fixture.caption("lblMoves"), QString("0"));
-        fixture.click({1});
-        fixture.control<QAction>("mnuReset")->trigger();
-        QCOMPARE(tilesShowing(fixture, kCyan), std::vector<int>({2, 6, 7, 13, 14, 18}));
-        QVERIFY(fixture.messages.shown.empty());
-    }
-
-    void winsAnnounceEachMessage_data() {
-        QTest::addColumn<bool>("hintFirst");
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("levelAfter");
-        const QString solved =
-            "We have a winner!!\r\n\r\nYou have solved this  2 move puzzle in %1 moves.";
-        const QString offer = solved.arg(2) + "\r\n\r\nWould you like to move to level  3";
-        const QString hinted = solved.arg(2) + "\r\n\r\nOf course you did get a hint or two!!!";
-        using enum MessageAnswer;
-        QTest::newRow("offer taken") << false << QList<int>{7, 13} << int(Yes) << offer << 3;
-        QTest::newRow("too many moves")
-            << false << QList<int>{7, 1, 1, 13} << int(Ok) << solved.arg(4) << 2;
-        QTest::newRow("after a hint") << true << QList<int>{7, 13} << int(Ok) << hinted << 2;
-    }
-
-    void winsAnnounceEachMessage() {
-        QFETCH(bool, hintFirst);
-        QFETCH(QList<int>, clicks);
-        QFETCH(int, answer);
-        QFETCH(QString, text);
-        QFETCH(int, levelAfter);
-        MainWindowFixture fixture({7, 13});
-        QVERIFY(fixture.show());
-        // The hint names the first move to go; a raised level makes one puzzle
-        // in its own reaction and one more after the message.
-        if (hintFirst) fixture.random.scriptDraw(0);
-        const std::vector<int> next =
-            levelAfter == 3 ? std::vector<int>{21, 22, 23} : std::vector<int>{21, 25};
-        if (levelAfter == 3) fixture.random.scriptPuzzle({1, 2, 3});
-        fixture.random.scriptPuzzle(next);
-        fixture.messages.yesNoAnswer = static_cast<MessageAnswer>(answer);
-
-        if (hintFirst) QTest::mouseClick(fixture.control("cmdHint"), Qt::LeftButton);
-        fixture.click(std::vector<int>(clicks.begin(), clicks.end()));
-
-        QCOMPARE(fixture.messages.shown.size(), size_t(hintFirst ? 2 : 1));
-        if (hintFirst) {
-            const Message hint = fixture.messages.shown.front();
-            QCOMPARE(QString::fromStdString(hint.text),
-                     QString("Why don't you try tile number:  7"));
-            QVERIFY(fixture.control("lblTileNumbers(7)")->isVisible());
-        }
-        const Message win = fixture.messages.shown.back();
-        QCOMPARE(QString::fromStdString(win.text), text);
-        QCOMPARE(QString::fromStdString(win.title), QString("Congratulations"));
-        const bool offered = answer != int(MessageAnswer::Ok);
-        QCOMPARE(win.buttons, offered ? MessageButtons::YesNo : MessageButtons::Ok);
-        // The level scroll bar follows a raised level without a second reaction
-        // of its own: the last scripted puzzle is the one in play.
-        QCOMPARE(fixture.control<QScrollBar>("ScrollLevel")->value(), levelAfter);
-        QCOMPARE(fixture.caption("lblPuzValue"), startCaption(1, next));
-        QCOMPARE(fixture.messages.brokenRule, std::string());
-    }
-
-    void scrollBarsChangeTheSettings() {
-        MainWindowFixture fixture({7, 13});
-        QVERIFY(fixture.show());
-        fixture.click({7});
-
         // A new tile set repaints the same board and keeps the count.
         fixture.control<QScrollBar>("ScrollTileSet")->setValue(3);
-        QCOMPARE(pixelAt(fixture.control("PicOn"), {18, 18}), kYellow);
         QCOMPARE(tilesShowing(fixture, kYellow), std::vector<int>({8, 12, 13, 14, 18}));
         QCOMPARE(fixture.caption("lblMoves"), QString("1"));
+        for (const bool fromMenu : {false, true}) {
+            fixture.click({1});
+            QCOMPARE(fixture.caption("lblMoves"), QString(fromMenu ? "1" : "2"));
+            if (fromMenu) fixture.control<QAction>("mnuReset")->trigger();
+            if (!fromMenu) QTest::mouseClick(fixture.control("cmdReset"), Qt::LeftButton);
+            QCOMPARE(tilesShowing(fixture, kYellow), start);
+            QCOMPARE(fixture.caption("lblMoves"), QString("0"));
+        }
+        QVERIFY(fixture.messages.shown.empty());
 
-        // A new mode shows its diagram and starts a new puzzle in it.
+        // A dragged thumb changes nothing until it is let go; then the new mode
+        // shows its diagram and starts a puzzle in it.
         auto* mode = fixture.control<QScrollBar>("ScrollMode");
         fixture.random.scriptPuzzle({3, 9});
-        mode->setValue(2);
-        QVERIFY(fixture.control("picMode(2)")->isVisible());
-        QVERIFY(!fixture.control("picMode(1)")->isVisible());
+        mode->setSliderDown(true);
+        mode->setSliderPosition(2);
+        QCOMPARE(fixture.caption("lblMode"), QString("Mode  1"));
+        mode->setSliderDown(false);
+        QVERIFY(fixture.control("picMode(2)")->isVisible() &&
+                !fixture.control("picMode(1)")->isVisible());
         QCOMPARE(fixture.caption("lblMode"), QString("Mode  2"));
         QCOMPARE(fixture.caption("lblPuzValue"), startCaption(2, {3, 9}));
-
-        // A new level starts a puzzle of that many presses in the same mode; a
-        // click in the track beside the thumb moves one step, as an arrow does.
+        // A click in the track beside the thumb moves one step, as an arrow does,
+        // and starts a puzzle of that many presses in the same mode.
         auto* level = fixture.control<QScrollBar>("ScrollLevel");
+        fixture.random.scriptPuzzle({1, 5, 21});
         QTest::mouseClick(level, Qt::LeftButton, {}, {level->width() / 2, level->height() / 2});
         QCOMPARE(level->value(), 3);
-        fixture.random.scriptPuzzle({1, 5, 21, 25, 13});
-        level->setValue(5);
-        QCOMPARE(fixture.caption("lblPuzValue"), startCaption(2, {1, 5, 21, 25, 13}));
-
-        // Dragging the thumb changes nothing until it is let go.
-        mode->setSliderDown(true);
-        mode->setSliderPosition(4);
-        QCOMPARE(fixture.caption("lblMode"), QString("Mode  2"));
-        mode->setSliderDown(false);
-        QCOMPARE(fixture.caption("lblMode"), QString("Mode  4"));
+        QCOMPARE(fixture.caption("lblPuzValue"), startCaption(2, {1, 5, 21}));
     }
 
-    // The preview comes off over the bare window (the gaps between tiles
-    // included), Frame1's own area, Hint and Reset, and when New Puzzle is
-    // clicked; the frame's controls and the status bar leave it.
+    void winsShowTheMessageAndGoOn_data() {
+        QTest::addColumn<bool>("hintFirst");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("offer taken") << false << MessageAnswer::Yes;
+        QTest::newRow("offer declined") << false << MessageAnswer::No;
+        QTest::newRow("after a hint") << true << MessageAnswer::Yes;
+    }
+
+    void winsShowTheMessageAndGoOn() {
+        QFETCH(bool, hintFirst);
+        QFETCH(MessageAnswer, answer);
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show());
+        // A raised level makes a puzzle in its own reaction and one after the message.
+        const bool raised = !hintFirst && answer == MessageAnswer::Yes;
+        const std::vector<int> next =
+            raised ? std::vector<int>{21, 22, 23} : std::vector<int>{21, 25};
+        if (hintFirst) fixture.random.scriptDraw(0);  // the hint names tile 7
+        if (raised) fixture.random.scriptPuzzle({1, 2, 3});
+        fixture.random.scriptPuzzle(next);
+        fixture.messages.yesNoAnswer = answer;
+        if (hintFirst) QTest::mouseClick(fixture.control("cmdHint"), Qt::LeftButton);
+        fixture.click({7, 13});
+
+        QCOMPARE(fixture.messages.shown.size(), size_t(hintFirst ? 2 : 1));
+        const QString text = QString::fromStdString(fixture.messages.shown.back().text);
+        QVERIFY2(text.endsWith(hintFirst ? "a hint or two!!!" : "to level  3"), qPrintable(text));
+        QCOMPARE(fixture.control<QScrollBar>("ScrollLevel")->value(), raised ? 3 : 2);
+        QCOMPARE(fixture.caption("lblPuzValue"), startCaption(1, next));
+    }
+
+    // The preview comes off over bare window, Frame1, Hint, Reset and a click on New Puzzle.
     void pointerClearsThePreviewOnlyOverSomeControls_data() {
         QTest::addColumn<QString>("over");
         QTest::addColumn<QPoint>("at");
@@ -167,7 +119,6 @@ class FrmMainPlayTest : public QObject {
         QTest::newRow("Hint") << "cmdHint" << QPoint() << false << true;
         QTest::newRow("Reset Puzzle") << "cmdReset" << QPoint() << false << true;
         QTest::newRow("New Puzzle clicked") << "cmdNewPuzzle" << QPoint() << true << true;
-        QTest::newRow("New Puzzle passed") << "cmdNewPuzzle" << QPoint() << false << false;
         QTest::newRow("a frame label") << "lblMode" << QPoint() << false << false;
         QTest::newRow("status bar") << "sbStatusBar" << QPoint() << false << false;
     }
@@ -181,7 +132,6 @@ class FrmMainPlayTest : public QObject {
         QVERIFY(fixture.show());
         fixture.pointAt(fixture.tile(13));
         QCOMPARE(markedTiles(fixture), std::vector<int>({8, 12, 13, 14, 18}));
-        QCOMPARE(pixelAt(fixture.tile(8), {3, 3}), QColor(0, 255, 0));
         if (click)
             QTest::mouseClick(fixture.control(over), Qt::LeftButton);
         else
@@ -192,35 +142,24 @@ class FrmMainPlayTest : public QObject {
         if (clears) QCOMPARE(markedTiles(fixture), std::vector<int>({9, 13, 14, 15, 19}));
     }
 
-    void tileNumbersShowAndOnlyForgetTheTile() {
+    void tileNumbersAltHAndF10() {
         MainWindowFixture fixture;
-        QVERIFY(fixture.show());
+        QVERIFY(fixture.show(true));
         QAction* item = fixture.control<QAction>("mnuTileNumbers");
         auto* label = fixture.control<QLabel>("lblTileNumbers(8)");
         item->trigger();
-        QVERIFY(item->isChecked());
-        QVERIFY(label->isVisible());
+        QVERIFY(item->isChecked() && label->isVisible());
         QCOMPARE(label->text(), QString(" 8"));
-        // Over its number, the tile keeps its marks but is no longer the one shown.
+        // Over its number the tile keeps its marks but is no longer the one shown.
         fixture.pointAt(fixture.tile(8));
         fixture.pointAt(label, {18, 6});
         QCOMPARE(markedTiles(fixture), std::vector<int>({3, 7, 8, 9, 13}));
         QCOMPARE(fixture.window->game().preview().shownTile(), 0);
-
         item->trigger();
-        QVERIFY(!item->isChecked());
-        QVERIFY(!label->isVisible());
-    }
-
-    void altHPressesHintAndF10ReachesHelp() {
-        MainWindowFixture fixture;
-        QVERIFY(fixture.show(true));
+        QVERIFY(!item->isChecked() && !label->isVisible());
         // "&Hint" and "&Help" both claim Alt+H; the button wins.
         QTest::keyClick(fixture.window.get(), Qt::Key_H, Qt::AltModifier);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(fixture.messages.shown.back().title), QString("Hint"));
-        QCOMPARE(QApplication::activePopupWidget(), nullptr);
-
         // The Help menu is one step left of File, where F10 starts.
         QTest::keyClick(fixture.window.get(), Qt::Key_F10);
         QCOMPARE(QApplication::activePopupWidget(), fixture.control("mnuFile"));
@@ -233,14 +172,10 @@ class FrmMainPlayTest : public QObject {
         MainWindowFixture withoutHelp({7, 13}, QString());
         withoutHelp.control<QAction>("mnuHelpContents")->trigger();
         QVERIFY(withoutHelp.help.helpFilesShown.isEmpty());
-        QCOMPARE(withoutHelp.messages.shown.size(), size_t(1));
-        const Message none = withoutHelp.messages.shown.front();
-        QCOMPARE(QString::fromStdString(none.text),
-                 QString("Unable to display Help Contents. There is no Help associated with "
-                         "this project."));
-        QCOMPARE(QString::fromStdString(none.title), QString("Tenebrix"));
-        QCOMPARE(none.icon, MessageIcon::Information);
-
+        const std::vector<Message> none{
+            {"Unable to display Help Contents. There is no Help associated with this project.",
+             "Tenebrix", MessageButtons::Ok, MessageIcon::Information}};
+        QVERIFY(withoutHelp.messages.shown == none);
         // The viewer reports a missing file itself.
         MainWindowFixture withHelp({7, 13}, "/no/such/Tenebrix.hlp");
         withHelp.control<QAction>("mnuHelpContents")->trigger();

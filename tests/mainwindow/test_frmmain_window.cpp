@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as laid out and placed: control places, captions that fit,
-// the status bar, where it opens, what closing writes to the settings store,
-// and the real message boxes.
+// The main window as laid out and placed: control places, captions that fit, the
+// status bar, where it opens and what closing stores, and the real message boxes.
 #include <QAction>
 #include <QPushButton>
 #include <QScreen>
@@ -15,104 +14,75 @@
 using namespace tenebrix;
 using namespace tenebrix::testing;
 
-namespace {
-
-int roomForText(QPushButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-}
-
-QString stored(const MainWindowFixture& fixture, const char* key) {
-    return fixture.store.values.value(QStringLiteral("Tenebrix/Settings/") + key);
-}
-
-}  // namespace
-
 class FrmMainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlsSitWhereTheLayoutSaysAndCaptionsFit() {
+    void opensCentredLaidOutAndStoresItsPlaceOnClosing() {
         MainWindowFixture fixture;
         QVERIFY(fixture.show());
         const QWidget* client = fixture.window->centralWidget();
-        QCOMPARE(client->width(), 453);
+        // It opens centred on the screen.
+        const QPoint centre = fixture.window->screen()->geometry().center();
+        QVERIFY((fixture.window->frameGeometry().center() - centre).manhattanLength() <= 2);
         QCOMPARE(fixture.control("sbStatusBar")->geometry(), QRect(0, client->y() + 310, 453, 18));
-        // In pixels, within each control's container: a corner tile, a tile
-        // number, a button, the frame and a control inside it.
+        // In pixels, within each control's container; resizing moves nothing.
         const QStringList names{"picTile(25)", "lblTileNumbers(7)", "cmdNewPuzzle", "Frame1",
                                 "ScrollLevel"};
         const QList<QRect> places{QRect(210, 210, 36, 36), QRect(60, 95, 36, 11),
                                   QRect(90, 260, 76, 36), QRect(260, 5, 181, 291),
                                   QRect(25, 225, 126, 16)};
-        for (int pass = 1; pass <= 2; ++pass) {
-            QList<QRect> actual;
-            for (const QString& name : names) actual << fixture.control(name)->geometry();
-            QCOMPARE(actual, places);
-            // Resizing moves nothing.
-            fixture.window->resize(fixture.window->size() + QSize(120, 80));
-        }
+        fixture.window->resize(fixture.window->size() + QSize(120, 80));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(fixture.control(names[i])->geometry(), places[i]);
 
-        // The longest caption each label ever carries.
-        const QList<std::pair<const char*, QString>> labels{
-            {"lblTileSet", "Change all tiles to black"},
-            {"lblMode", "Mode  9"},
-            {"lblLevel", "Level:  20"},
-            {"lblMoves", "999"},
-            {"lblTileNumbers(25)", " 25"}};
-        for (const auto& [name, text] : labels) {
-            const QLabel* label = fixture.control<QLabel>(name);
+        // The longest caption each label ever carries, and each button's.
+        const QStringList labels{"lblTileSet", "lblMode", "lblLevel", "lblMoves",
+                                 "lblTileNumbers(25)"};
+        const QStringList longest{"Change all tiles to black", "Mode  9", "Level:  20", "999",
+                                  " 25"};
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QLabel* label = fixture.control<QLabel>(labels[i]);
             const QFontMetrics metrics(label->font());
-            QVERIFY2(metrics.horizontalAdvance(text) <= label->contentsRect().width(), name);
-            QVERIFY2(metrics.ascent() <= label->height(), name);
+            QVERIFY2(metrics.horizontalAdvance(longest[i]) <= label->contentsRect().width() &&
+                         metrics.ascent() <= label->height(),
+                     qPrintable(labels[i]));
         }
         for (const char* name : {"cmdHint", "cmdNewPuzzle", "cmdReset"}) {
             QPushButton* button = fixture.control<QPushButton>(name);
-            const QString text = button->text().remove('&');
-            QVERIFY2(button->fontMetrics().horizontalAdvance(text) <= roomForText(button), name);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(
+                button->fontMetrics().horizontalAdvance(button->text().remove('&')) <= room.width(),
+                name);
         }
-    }
 
-    void statusBarShowsTheTimeAndTogglesInPlace() {
-        MainWindowFixture fixture;
-        QVERIFY(fixture.show());
         auto* statusBar = fixture.control<ui::DateTimeStatusBar>("sbStatusBar");
         const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 6));
         statusBar->showDateTime(when);
         const QLocale locale = QLocale::system();
-        QCOMPARE(fixture.caption("Panels(1)"), QString("Status Bar"));
-        QCOMPARE(fixture.caption("Panels(2)"), locale.toString(when.date(), QLocale::ShortFormat));
         // Without a configured locale the clock shows hours and minutes, no seconds.
         const QString time = locale.language() == QLocale::C
                                  ? QString("04:05")
                                  : locale.toString(when.time(), QLocale::ShortFormat);
-        QCOMPARE(fixture.caption("Panels(3)"), time);
+        const QStringList panels{fixture.caption("Panels(1)"), fixture.caption("Panels(2)"),
+                                 fixture.caption("Panels(3)")};
+        QCOMPARE(panels, QStringList({"Status Bar",
+                                      locale.toString(when.date(), QLocale::ShortFormat), time}));
+        // The clock wakes on the next minute, or second where seconds show.
         QCOMPARE(statusBar->msecsToNextChange(QTime(12, 34, 56, 789), false), 3211);
-        QCOMPARE(statusBar->msecsToNextChange(QTime(23, 59, 59, 999), false), 1);
         QCOMPARE(statusBar->msecsToNextChange(QTime(12, 34, 56, 789), true), 211);
-
         QAction* item = fixture.control<QAction>("mnuViewStatusBar");
-        const QRect frame = fixture.control("Frame1")->geometry();
         const QSize size = fixture.window->size();
         for (const bool shown : {false, true}) {
             item->trigger();
-            QCOMPARE(statusBar->isVisible(), shown);
-            QCOMPARE(item->isChecked(), shown);
-            QCOMPARE(fixture.control("Frame1")->geometry(), frame);
+            QCOMPARE(std::pair(statusBar->isVisible(), item->isChecked()), std::pair(shown, shown));
             QCOMPARE(fixture.window->size(), size);
         }
-    }
 
-    // It opens centred on the screen and closes anywhere, writing where it
-    // was in twips and closing the other windows.
-    void opensCentredAndClosingWritesThePlacementInTwips() {
-        MainWindowFixture fixture;
-        QVERIFY(fixture.show());
-        const QRect screen = fixture.window->screen()->geometry();
-        const QPoint offCentre = fixture.window->frameGeometry().center() - screen.center();
-        QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1,
-                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        // Closing writes where it was in twips and closes the other windows.
         QWidget other;
         other.show();
         fixture.window->move(100, 120);
@@ -122,31 +92,29 @@ class FrmMainWindowTest : public QObject {
         fixture.control<QAction>("mnuFileExit")->trigger();
         QVERIFY(!fixture.window->isVisible());
         QVERIFY(!other.isVisible());
-        QCOMPARE(fixture.store.writes, 4);
-        QCOMPARE(stored(fixture, "MainLeft"), QString("1500"));
-        QCOMPARE(stored(fixture, "MainTop"), QString("1800"));
-        QCOMPARE(stored(fixture, "MainWidth"), QString::number(outer.width() * 15));
-        QCOMPARE(stored(fixture, "MainHeight"), QString::number(outer.height() * 15));
+        const QString key = "Tenebrix/Settings/Main";
+        const QMap<QString, QString> placement{
+            {key + "Left", "1500"},
+            {key + "Top", "1800"},
+            {key + "Width", QString::number(outer.width() * 15)},
+            {key + "Height", QString::number(outer.height() * 15)}};
+        QCOMPARE(fixture.store.values, placement);
     }
 
     void minimisedOrFailingStoreStillCloses() {
         MainWindowFixture minimised;
-        QVERIFY(minimised.show());
         minimised.window->showMinimized();
         QVERIFY(minimised.window->close());
         QCOMPARE(minimised.store.writes, 0);
 
         MainWindowFixture failing;
         failing.store.failWrites = true;
-        QVERIFY(failing.show());
-        QVERIFY(failing.window->close());
-        QVERIFY(!failing.window->isVisible());
+        QVERIFY(failing.show() && failing.window->close() && !failing.window->isVisible());
         QVERIFY(failing.store.writes > 0);
     }
 
-    void placementArithmetic() {
-        // A screen 605 twips taller than the window puts it 302.5 down: halves
-        // go to the even neighbour.
+    void placementArithmeticAndMessageBoxes() {
+        // 605 twips to spare puts it 302.5 down: halves go to the even neighbour.
         QCOMPARE(ui::centredTopTwips(11520, 11520 - 605), 302);
         QCOMPARE(ui::centredTopTwips(11520, 11520 - 607), 304);
         QCOMPARE(ui::roundHalfEvenToInt16(40000.0), 32767);
@@ -154,9 +122,7 @@ class FrmMainWindowTest : public QObject {
         QCOMPARE(ui::placementText(2160.0f, QLocale::c()), QString("2160"));
         QCOMPARE(ui::placementText(1234.5f, QLocale("de_DE")), QString("1234,5"));
         QCOMPARE(ui::placementText(12345678.0f, QLocale::c()), QString("1.234568E+07"));
-    }
-
-    void messageBoxesCarryTheGamesWords() {
+        // A real message box carries the game's words with its line breaks.
         const Message offer{"We have a winner!!\r\n\r\nYes?", "Congratulations",
                             MessageButtons::YesNo, MessageIcon::None};
         const auto box = ui::makeMessageBox(nullptr, offer);
