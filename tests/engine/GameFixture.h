@@ -2,11 +2,8 @@
 // A game wired to a recording display and a scripted random source.
 #pragma once
 
-#include <vector>
-
 #include "FakeDisplay.h"
 #include "Game.h"
-#include "GameInvariants.h"
 #include "ScriptedRandom.h"
 
 namespace tenebrix::testing {
@@ -16,10 +13,9 @@ struct GameFixture {
     ScriptedRandom random;
     Game game{display, random};
 
-    // A loaded game whose first puzzle presses `tiles`.
-    explicit GameFixture(const std::vector<int>& tiles = {}) {
+    explicit GameFixture(const std::vector<int>& firstPuzzlePresses = {}) {
         display.game = &game;
-        if (!tiles.empty()) random.scriptPuzzle(tiles);
+        random.scriptPuzzle(firstPuzzlePresses);
         game.Form_Load();
     }
 
@@ -39,11 +35,8 @@ struct GameFixture {
         return tiles;
     }
 
-    // The first rule of the game broken so far, or empty.
     std::string brokenRule() const {
-        if (!display.brokenRule.empty()) return display.brokenRule;
-        const std::string rule = brokenGameRule(game);
-        return rule.empty() ? brokenDisplayRule(game, display) : rule;
+        return display.brokenRule + brokenGameRule(game) + brokenDisplayRule(game, display);
     }
 };
 

@@ -16,6 +16,8 @@ namespace tenebrix::testing {
 
 class FakeDisplay : public Display {
   public:
+    FakeDisplay() { backColours.fill(kPlatformBackColour); }
+
     void showTiles(const TileStates& lit) override {
         tiles = lit;
         ++paints;
@@ -33,8 +35,7 @@ class FakeDisplay : public Display {
     MessageAnswer showMessage(const Message& message) override {
         messages.push_back(message);
         if (game && brokenRule.empty()) brokenRule = brokenMessageRule(*game, message);
-        // While the message is open the tile numbers may already show but
-        // the menu mark may not yet; remember what the player saw.
+        // The numbers may show before their menu mark: note what the player saw.
         numbersVisibleDuringMessage.push_back(tileNumbersVisible);
         if (answers.empty())
             return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
@@ -43,25 +44,15 @@ class FakeDisplay : public Display {
         return answer;
     }
 
-    std::string caption(Caption label) const {
-        const auto found = captions.find(label);
-        return found == captions.end() ? std::string() : found->second;
-    }
+    std::string caption(Caption label) const { return captions[label]; }
 
     TileStates tiles{};
     int paints = 0;
-    std::array<Colour, kTileCount> backColours = [] {
-        std::array<Colour, kTileCount> colours;
-        colours.fill(kPlatformBackColour);
-        return colours;
-    }();
-    std::map<Caption, std::string> captions;
+    std::array<Colour, kTileCount> backColours;
+    mutable std::map<Caption, std::string> captions;  // a caption never set reads empty
     std::array<std::string, kTileCount> tileNumberCaptions{};
-    bool tileNumbersVisible = false;
-    bool tileNumbersChecked = false;
-    int modeDiagram = 0;
-    int tileSet = 0;
-    int levelSetting = 0;
+    bool tileNumbersVisible = false, tileNumbersChecked = false;
+    int modeDiagram = 0, tileSet = 0, levelSetting = 0;
     std::vector<Message> messages;
     std::vector<bool> numbersVisibleDuringMessage;
     std::deque<MessageAnswer> answers;

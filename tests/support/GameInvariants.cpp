@@ -12,40 +12,29 @@ namespace tenebrix::testing {
 
 namespace {
 
-bool inRange(std::int64_t value, std::int64_t low, std::int64_t high) {
-    return value >= low && value <= high;
-}
-
 // A number caption read back as the window reads it: digits after at most
 // one leading blank. Anything else reads as -1, which no value here is.
-std::int64_t readNumber(const std::string& text) {
-    const std::size_t start = text.starts_with(' ') ? 1 : 0;
+std::int64_t readNumber(std::string_view text) {
+    if (text.starts_with(' ')) text.remove_prefix(1);
     std::int64_t value = -1;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data() + start, end, value);
-    const bool digits = start < text.size() && text[start] != '-' && text[start] != '+';
-    return error == std::errc() && stop == end && digits ? value : -1;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool whole = error == std::errc() && stop == text.data() + text.size();
+    return whole && !text.starts_with('-') ? value : -1;
 }
 
 }  // namespace
 
-PuzzleValue valueOfMovesToGo(const Game& game) {
-    PuzzleValue value = kSolvedBoard;
-    for (int tile = 1; tile <= kTileCount; ++tile)
-        if (game.moves().moveToGo(tile)) value ^= moveMask(game.settings().mode, tile);
-    return value;
-}
-
 std::string brokenGameRule(const Game& game) {
     const Settings& settings = game.settings();
-    if (game.currentValue() != valueOfMovesToGo(game))
-        return "the board is the exclusive-or of the moves to go";
-    if (!inRange(game.currentValue(), 0, kAllLit) || !inRange(game.startValue(), 0, kAllLit))
+    PuzzleValue movesToGo = kSolvedBoard;
+    for (int tile = 1; tile <= kTileCount; ++tile)
+        if (game.moves().moveToGo(tile)) movesToGo ^= moveMask(settings.mode, tile);
+    if (game.currentValue() != movesToGo) return "the board is the exclusive-or of the moves to go";
+    if (((game.currentValue() | game.startValue()) & ~kAllLit) != 0)
         return "the board holds tiles 1..25 only";
-    if (game.moveCount() < 0) return "the move count is never negative";
-    if (!isMode(settings.mode) || !inRange(settings.level, kMinLevel, kMaxLevel) ||
-        !isTileSet(settings.tileSet))
-        return "mode, level and tile set stay in range";
+    if (game.moveCount() < 0 || !isMode(settings.mode) || !isTileSet(settings.tileSet) ||
+        settings.level < kMinLevel || settings.level > kMaxLevel)
+        return "count, mode, level and tile set stay in range";
     return {};
 }
 
@@ -72,13 +61,11 @@ std::string brokenMessageRule(const Game& game, const Message& message) {
     if (message.title == "Congratulations" &&
         (game.currentValue() != kSolvedBoard || game.moveCount() < 1))
         return "a win is announced only on a dark board, after a move";
-    constexpr std::string_view kHint = "Why don't you try tile number:  ";
-    if (message.title == "Hint") {
-        const std::int64_t tile =
-            message.text.starts_with(kHint) ? readNumber(message.text.substr(kHint.size())) : -1;
-        if (!inRange(tile, 1, kTileCount) || !game.moves().moveToGo(static_cast<int>(tile)))
-            return "a hint names a tile still to go";
-    }
+    bool namesAMoveToGo = false;
+    for (int tile = 1; tile <= kTileCount; ++tile)
+        namesAMoveToGo |= game.moves().moveToGo(tile) &&
+                          message.text == "Why don't you try tile number:  " + std::to_string(tile);
+    if (message.title == "Hint" && !namesAMoveToGo) return "a hint names a tile still to go";
     return {};
 }
 

@@ -16,11 +16,8 @@ namespace tenebrix::testing {
 
 class FakeDisplay;
 
-// The board the move record promises: the exclusive-or of the moves of the
-// current mode at every tile still to go.
-PuzzleValue valueOfMovesToGo(const Game& game);
-
-// The board is the moves to go; values, count and settings stay in range.
+// The board is the exclusive-or of the moves of the current mode at every
+// tile still to go; values, count and settings stay in range.
 std::string brokenGameRule(const Game& game);
 // The display shows what the game holds: board, counter, captions, mode
 // diagram, tile set, and the tile numbers with their menu mark.
