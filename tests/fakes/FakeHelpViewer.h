@@ -11,10 +11,7 @@ namespace tenebrix::testing {
 class FakeHelpViewer : public platform::HelpViewer {
   public:
     QStringList helpFilesShown;
-
-    void showContents(QWidget*, const QString& helpFile) override {
-        helpFilesShown.append(helpFile);
-    }
+    void showContents(QWidget*, const QString& file) override { helpFilesShown.append(file); }
 };
 
 }  // namespace tenebrix::testing

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A launcher over a made-up disk: it knows which files exist and records
-// what it was asked to start. As with a real program, a file that is not
-// there cannot be started.
+// A launcher over a made-up disk that records what it starts; a missing file cannot start.
 #pragma once
 
 #include <set>
