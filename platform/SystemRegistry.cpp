@@ -12,7 +12,7 @@ namespace tenebrix::platform {
 
 std::unique_ptr<Registry> makeSystemRegistry() {
 #ifdef _WIN32
-    return std::make_unique<WindowsRegistry>();
+    return makeWindowsRegistry();
 #else
     return std::make_unique<DesktopRegistry>();
 #endif

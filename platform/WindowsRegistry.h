@@ -3,17 +3,12 @@
 // scripts/windows-check.
 #pragma once
 
+#include <memory>
+
 #include "Registry.h"
 
 namespace tenebrix::platform {
 
-class WindowsRegistry : public Registry {
-  public:
-    long open(RegistryHandle root, const std::string& keyPath, std::uint32_t accessMask,
-              RegistryHandle& handle) override;
-    long queryValue(RegistryHandle handle, const std::string& valueName, std::uint32_t& type,
-                    std::span<char> buffer, std::uint32_t& size) override;
-    long close(RegistryHandle handle) override;
-};
+std::unique_ptr<Registry> makeWindowsRegistry();
 
 }  // namespace tenebrix::platform

@@ -44,7 +44,8 @@ void setText(const char* keyPath, const char* name, const std::string& text) {
 }
 
 void readsValuesAndFailures() {
-    WindowsRegistry registry;
+    const auto windows = makeWindowsRegistry();
+    Registry& registry = *windows;
     std::array<char, 1024> expected{};
     DWORD expectedSize = expected.size();
     RegGetValueA(HKEY_LOCAL_MACHINE, kVersionKey, "ProductName", RRF_RT_REG_SZ, nullptr,
@@ -75,7 +76,8 @@ void readsValuesAndFailures() {
 
 // True when System Info launched exactly `expected` (empty: nothing, the message instead).
 bool startSysInfoDoes(const std::string& expected) {
-    WindowsRegistry registry;
+    const auto windows = makeWindowsRegistry();
+    Registry& registry = *windows;
     RecordingLauncher launcher;
     const auto message = StartSysInfo(registry, launcher);
     return launcher.launched == expected && message.has_value() == expected.empty();
