@@ -54,41 +54,39 @@ QString checkWindow(const MainWindowFixture& soak) {
     return QString::fromStdString(brokenGameRule(game) + soak.messages.brokenRule);
 }
 
-class RandomUser {
-  public:
-    RandomUser(MainWindowFixture& soak, quint32 seed) : soak_(soak), chance_(seed) {}
+struct RandomUser {
+    MainWindowFixture& soak;
+    std::mt19937 chance;
+    QString event = "the window's first puzzle";
 
     // Does one random thing, named in `event`; returns anything amiss at once.
     QString act() {
-        soak_.messages.yesNoAnswer = pick(0, 1) ? MessageAnswer::Yes : MessageAnswer::No;
+        soak.messages.yesNoAnswer = pick(0, 1) ? MessageAnswer::Yes : MessageAnswer::No;
         const int kind = pick(1, 100);
         if (kind <= 45) return clickTile();
-        QWidget* client = soak_.window->centralWidget();
-        if (kind <= 80) soak_.pointAt(client, pointIn(client->rect()));
+        QWidget* client = soak.window->centralWidget();
+        if (kind <= 80) soak.pointAt(client, pointIn(client->rect()));
         event = kind <= 80 ? QStringLiteral("a pointer move") : command();
         return {};
     }
 
-    QString event = "the window's first puzzle";
-
-  private:
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(chance_); }
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(chance); }
     QPoint pointIn(QRect r) { return {pick(r.left(), r.right()), pick(r.top(), r.bottom())}; }
 
     // Most clicks are moves to go, as from a player who knows the way. The
     // move must be the clicked tile's, unless it won and the puzzle is new.
     QString clickTile() {
-        const Game& game = soak_.window->game();
+        const Game& game = soak.window->game();
         const int toGo = game.moves().movesToGoCount();
         const int n = toGo > 0 && pick(1, 8) > 1 ? game.moves().nthMoveToGo(pick(0, toGo - 1))
                                                  : pick(1, kTileCount);
         const PuzzleValue expected = game.currentValue() ^ moveMask(game.settings().mode, n);
         const auto played = std::pair(expected, game.moveCount() + 1);
-        const std::size_t messages = soak_.messages.shown.size();
-        QTest::mouseClick(soak_.tile(n), Qt::LeftButton, {}, pointIn(soak_.tile(n)->rect()));
+        const std::size_t messages = soak.messages.shown.size();
+        QTest::mouseClick(soak.tile(n), Qt::LeftButton, {}, pointIn(soak.tile(n)->rect()));
         event = QStringLiteral("a click on picTile(%1)").arg(n);
         if (expected == kSolvedBoard)  // announced, then a new puzzle
-            return soak_.messages.shown.size() > messages ? "" : "a dark board without the win";
+            return soak.messages.shown.size() > messages ? "" : "a dark board without the win";
         const bool wasPlayed = std::pair(game.currentValue(), game.moveCount()) == played;
         return wasPlayed ? "" : "the click did not play that tile's move";
     }
@@ -100,20 +98,17 @@ class RandomUser {
             "cmdHint",  "cmdNewPuzzle",   "cmdReset",      "mnuHint",    "mnuFileNew",
             "mnuReset", "mnuTileNumbers", "ScrollTileSet", "ScrollMode", "ScrollLevel"};
         const QString name = names[pick(0, static_cast<int>(names.size()) - 1)];
-        auto* bar = soak_.window->findChild<QScrollBar*>(name);
-        if (auto* item = soak_.window->findChild<QAction*>(name))
+        auto* bar = soak.window->findChild<QScrollBar*>(name);
+        if (auto* item = soak.window->findChild<QAction*>(name))
             item->trigger();
         else if (bar && pick(0, 2) == 0)
             bar->setValue(pick(bar->minimum(), bar->maximum()));
         else
             QTest::mouseClick(
-                soak_.control(name), Qt::LeftButton, {},
+                soak.control(name), Qt::LeftButton, {},
                 bar ? QPoint(pick(0, 1) ? bar->width() - 2 : 1, bar->height() / 2) : QPoint());
         return name;
     }
-
-    MainWindowFixture& soak_;
-    std::mt19937 chance_;
 };
 
 }  // namespace
@@ -132,7 +127,7 @@ class SoakTest : public QObject {
         MainWindowFixture soak(std::vector<int>{});
         soak.random = ScriptedRandom(seed);
         QVERIFY(soak.show());
-        RandomUser user(soak, seed);
+        RandomUser user{soak, std::mt19937(seed)};
         const QDeadlineTimer deadline(fromEnvironment("TENEBRIX_SOAK_SECONDS", 60) * 1000LL);
         QString amiss;
         for (quint32 made = 0;; ++made) {
