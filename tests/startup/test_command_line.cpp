@@ -8,6 +8,26 @@
 class CommandLineTest : public QObject {
     Q_OBJECT
   private slots:
+    void answersWithoutDisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, answer);
+        QTemporaryDir home;
+        QProcessEnvironment environment;
+        for (const char* folder : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+            environment.insert(folder, home.path());
+        environment.insert("TENEBRIX_SELFTEST", "1");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(TENEBRIX_PROGRAM, arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, exitCode);
+        // Refused, nothing on stdout. A game that starts may have Qt say something on stderr.
+        QString shown = QString::fromUtf8(program.readAllStandardOutput());
+        if (exitCode != 0) shown += QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(shown.startsWith(answer), qPrintable(shown));
+    }
+
     void answersWithoutDisplay_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -32,25 +52,6 @@ class CommandLineTest : public QObject {
     }
     // No DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM; a scratch home takes the window placement
     // written when the game closes. Only a game that starts runs its self-test.
-    void answersWithoutDisplay() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, answer);
-        QTemporaryDir home;
-        QProcessEnvironment environment;
-        for (const char* folder : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
-            environment.insert(folder, home.path());
-        environment.insert("TENEBRIX_SELFTEST", "1");
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(TENEBRIX_PROGRAM, arguments);
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, exitCode);
-        // Refused, nothing on stdout. A game that starts may have Qt say something on stderr.
-        QString shown = QString::fromUtf8(program.readAllStandardOutput());
-        if (exitCode != 0) shown += QString::fromUtf8(program.readAllStandardError());
-        QVERIFY2(shown.startsWith(answer), qPrintable(shown));
-    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)
