@@ -80,7 +80,7 @@ Reading read(const std::vector<std::string>& arguments, QtOptions qt) {
 }  // namespace
 
 std::string versionText() {
-    return "Tenebrix " + VersionNumber(kProgramVersion);
+    return "Tenebrix " + forms::VersionNumber(forms::kProgramVersion);
 }
 
 std::string usageText() {

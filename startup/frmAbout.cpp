@@ -18,6 +18,8 @@
 
 namespace tenebrix::startup {
 
+using namespace forms;
+
 using ui::toPixels;
 using ui::TwipRect;
 

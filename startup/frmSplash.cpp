@@ -19,6 +19,8 @@
 
 namespace tenebrix::startup {
 
+using namespace forms;
+
 using ui::toPixels;
 using ui::TwipRect;
 

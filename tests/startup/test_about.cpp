@@ -32,9 +32,9 @@ class AboutTest : public QObject {
             const std::pair<const char*, QString> texts[] = {
                 {"lblTitle", "Tenebrix"},
                 {"lblVersion", "Version 1.0.0"},
-                {"lblDescription", startup::kCopyrightLine},
-                {"Label1", startup::kWebAddress},
-                {"lblDisclaimer", startup::kLegalNotice},
+                {"lblDescription", forms::kCopyrightLine},
+                {"Label1", forms::kWebAddress},
+                {"lblDisclaimer", forms::kLegalNotice},
                 {"cmdSysInfo", "&System Info..."}};
             for (const auto& [name, text] : texts)
                 QCOMPARE(about.findChild<QWidget*>(name)->property("text").toString(), text);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tenebrix::startup {
+namespace tenebrix::forms {
 
 struct ProgramVersion {
     int major;
@@ -27,4 +27,4 @@ inline std::string VersionLine(ProgramVersion version) {
     return "Version " + VersionNumber(version);
 }
 
-}  // namespace tenebrix::startup
+}  // namespace tenebrix::forms

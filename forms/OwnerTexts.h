@@ -3,7 +3,7 @@
 // one place so the two windows always agree.
 #pragma once
 
-namespace tenebrix::startup {
+namespace tenebrix::forms {
 
 inline constexpr const char* kCopyrightLine = "Copyright \u00a9 2026 Tenebrix developers";
 // Shown as plain text, not a link.
@@ -14,4 +14,4 @@ inline constexpr const char* kLegalNotice =
     "Copying or distribution outside that licence is unauthorised; unauthorised copying or "
     "distribution is punishable and may result in civil and criminal penalties.";
 
-}  // namespace tenebrix::startup
+}  // namespace tenebrix::forms
