@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "GnomeSettings.h"
 #include "SystemInfo.h"
 
 namespace tenebrix::platform {
@@ -16,12 +17,12 @@ namespace {
 
 struct SysInfoTool {
     const char* program;
-    const char* commandLine;
+    const char* commandLine;  // null: the program is asked which page to open
 };
 
 constexpr SysInfoTool kKdeTool{"kinfocenter", "kinfocenter"};
-// GNOME Settings names its system page "info-overview" (Debian 12's version).
-constexpr SysInfoTool kGnomeTool{"gnome-control-center", "gnome-control-center info-overview"};
+// GNOME Settings keeps its About page in a panel that changed its name.
+constexpr SysInfoTool kGnomeTool{"gnome-control-center", nullptr};
 constexpr SysInfoTool kAnyDesktopTools[] = {
     kKdeTool, {"hardinfo2", "hardinfo2"}, {"hardinfo", "hardinfo"}};
 
@@ -39,11 +40,13 @@ std::vector<SysInfoTool> toolsInPreferredOrder() {
 }
 
 // Looked up afresh each time: a tool installed while the game runs counts.
+// A GNOME Settings without an About page the game knows is passed over.
 std::string installedToolCommand() {
     for (const SysInfoTool& tool : toolsInPreferredOrder()) {
-        if (!QStandardPaths::findExecutable(QString::fromLatin1(tool.program)).isEmpty()) {
-            return tool.commandLine;
-        }
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool.program));
+        if (path.isEmpty()) continue;
+        const std::string command = tool.commandLine ? tool.commandLine : gnomeAboutCommand(path);
+        if (!command.empty()) return command;
     }
     return {};
 }

@@ -14,7 +14,8 @@ namespace tenebrix::platform {
 // holding the command line of the first system information tool found on
 // PATH when the value is read:
 //   1. the desktop's own, by XDG_CURRENT_DESKTOP: kinfocenter on KDE,
-//      GNOME Settings at its "About" page on GNOME;
+//      GNOME Settings at its "About" page on GNOME (the page its --list
+//      names; a Settings that names none is passed over);
 //   2. then kinfocenter, hardinfo2, hardinfo.
 // With none of them installed the value is not there, like any other.
 class DesktopRegistry : public Registry {

@@ -6,9 +6,11 @@
 #include <QtTest>
 
 #include "DesktopRegistry.h"
+#include "ModalCatcher.h"
 #include "ModalMessageBox.h"
 #include "OwnerTexts.h"
 #include "ProcessLauncher.h"
+#include "ProjectVersion.h"
 #include "StandInPrograms.h"
 #include "frmAbout.h"
 
@@ -21,6 +23,8 @@ class AboutTest : public QObject {
     platform::DesktopRegistry registry;
     platform::ProcessLauncher launcher;
     ui::ModalMessageBox messages;
+    const QByteArray m_path = qgetenv("PATH");
+    const QByteArray m_desktop = qgetenv("XDG_CURRENT_DESKTOP");
 
   private slots:
     // Opened twice, the same both times; Enter closes it, and so does Esc.
@@ -31,7 +35,7 @@ class AboutTest : public QObject {
             QCOMPARE(about.size(), QSize(377, 190));
             const std::pair<const char*, QString> texts[] = {
                 {"lblTitle", "Tenebrix"},
-                {"lblVersion", "Version 1.0.0"},
+                {"lblVersion", "Version " TENEBRIX_PROJECT_VERSION},
                 {"lblDescription", forms::kCopyrightLine},
                 {"Label1", forms::kWebAddress},
                 {"lblDisclaimer", forms::kLegalNotice},
@@ -52,38 +56,53 @@ class AboutTest : public QObject {
     void systemInfoStartsTheDesktopsTool_data() {
         QTest::addColumn<QString>("desktop");  // XDG_CURRENT_DESKTOP
         QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QByteArray>("settingsPanels");  // what GNOME Settings lists
         // The last tool installed runs with these arguments (count, then them); none: message.
         QTest::addColumn<QByteArray>("ranWith");
-        QTest::newRow("hardinfo, no desktop") << "" << QStringList{"hardinfo"} << QByteArray("0");
-        QTest::newRow("KDE") << "KDE" << QStringList{"hardinfo", "kinfocenter"} << QByteArray("0");
-        QTest::newRow("GNOME") << "GNOME" << QStringList{"hardinfo", "gnome-control-center"}
-                               << QByteArray("1 info-overview");
-        QTest::newRow("none installed") << "KDE" << QStringList{} << QByteArray();
+        const QStringList gnome{"hardinfo", "gnome-control-center"};
+        QTest::newRow("hardinfo, no desktop")
+            << "" << QStringList{"hardinfo"} << QByteArray() << QByteArray("0");
+        QTest::newRow("KDE") << "KDE" << QStringList{"hardinfo", "kinfocenter"} << QByteArray()
+                             << QByteArray("0");
+        QTest::newRow("GNOME Settings 43") << "GNOME" << gnome << testing::kGnomeSettings43Panels
+                                           << QByteArray("1 info-overview");
+        QTest::newRow("GNOME Settings 46") << "GNOME" << gnome << testing::kGnomeSettings46Panels
+                                           << QByteArray("2 system about");
+        QTest::newRow("none installed") << "KDE" << QStringList{} << QByteArray() << QByteArray();
     }
     void systemInfoStartsTheDesktopsTool() {
         QFETCH(QString, desktop);
         QFETCH(QStringList, installed);
+        QFETCH(QByteArray, settingsPanels);
         QFETCH(QByteArray, ranWith);
         testing::StandInPrograms programs;
-        for (const QString& name : installed) programs.install(name);
-        qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
+        for (const QString& name : installed)
+            programs.install(name, name == "gnome-control-center" ? settingsPanels : QByteArray());
+        testing::ScopedEnvironment desktopName("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
         frmAbout about(registry, launcher, messages, nullptr);
         about.show();
-        QString shown;
-        QTimer::singleShot(0, [&shown, &about] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->windowTitle() + ": " + box->text();
-                QCOMPARE(box->icon(), QMessageBox::NoIcon);
-                QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-                QCOMPARE(box->parentWidget(), static_cast<QWidget*>(&about));  // over the About box
-                box->accept();
-            }
-        });
+        testing::ModalCatcher boxes;
         about.findChild<QPushButton*>("cmdSysInfo")->click();
-        const QString unavailable = "Tenebrix: System Information Is Unavailable At This Time";
-        QCOMPARE(shown, installed.isEmpty() ? unavailable : QString());
-        if (!installed.isEmpty()) QTRY_COMPARE(programs.ranWith(installed.last()), ranWith);
         QVERIFY(about.isVisible());
+        if (!installed.isEmpty()) {
+            QCOMPARE(boxes.seen.size(), std::size_t{0});
+            QTRY_COMPARE(programs.ranWith(installed.last()), ranWith);
+            return;
+        }
+        // The message, OK only and no icon, over the About box.
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+        const testing::ModalSnapshot& box = boxes.seen.front();
+        QCOMPARE(box.title + ": " + box.text,
+                 QString("Tenebrix: System Information Is Unavailable At This Time"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.owner, static_cast<QWidget*>(&about));
+    }
+
+    // Whatever a test changed in the environment is back as it was, even after a failure.
+    void cleanup() {
+        QCOMPARE(qgetenv("PATH"), m_path);
+        QCOMPARE(qgetenv("XDG_CURRENT_DESKTOP"), m_desktop);
     }
 };
 

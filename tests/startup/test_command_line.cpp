@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ProjectVersion.h"
+
 class CommandLineTest : public QObject {
     Q_OBJECT
   private slots:
@@ -41,7 +43,7 @@ class CommandLineTest : public QObject {
         row("help", {"--help"}, 0, "Usage: tenebrix ");
         row("version, after Qt options",
             {"-style", "Fusion", "--platform", "offscreen", "-reverse", "--version"}, 0,
-            "Tenebrix 1.0.0\n");
+            "Tenebrix " TENEBRIX_PROJECT_VERSION "\n");
         row("unknown option", {"--level=3"}, 2, "unknown option '--level=3'");
         row("no option", {"puzzle.txt"}, 2, "unexpected argument 'puzzle.txt'");
         row("Qt option without its value", {"-style"}, 2, "option '-style' needs a value");
