@@ -15,6 +15,8 @@ namespace tenebrix {
 // Rows above, same, below; 'X' marks a flipped cell, the centre is the pressed tile.
 using Shape = std::array<std::string_view, 3>;
 
+// One shape per mode, mode m at index m - 1: modes must count from 1.
+static_assert(kMinMode == 1, "kPatternShapes holds modes 1..kMaxMode");
 inline constexpr std::array<Shape, kMaxMode> kPatternShapes{{
     {".X.", "XXX", ".X."},  // 1: plus
     {"X.X", ".X.", "X.X"},  // 2: diagonal cross
@@ -49,6 +51,10 @@ constexpr PuzzleValue clippedMask(int mode, int tile) {
     return mask;
 }
 
+// Indexed by mode and tile themselves, so both must count from 1 (index 0 is
+// the empty guard row and column).
+static_assert(kMinMode == 1 && isTile(1) && !isTile(0),
+              "MaskTable is indexed by mode 1..kMaxMode and tile 1..kTileCount");
 using MaskTable = std::array<std::array<PuzzleValue, kTileCount + 1>, kMaxMode + 1>;
 
 // Row 0 and column 0 stay empty so that mode 0 or tile 0 flips nothing.

@@ -14,6 +14,8 @@ namespace {
 constexpr int kSquareSide = kTilePictureSize - 2 * kTileMargin;  // 26
 constexpr int kEdgeWidth = 2;
 
+// Tile set s at index s - 1: the sets must count from 1.
+static_assert(kMinTileSet == 1, "kFaceColours holds tile sets 1..kMaxTileSet");
 constexpr std::array<Rgba, kMaxTileSet> kFaceColours{
     palette::cyan, palette::magenta, palette::yellow, palette::red,
     palette::blue, palette::purple,  palette::teal,   palette::green,

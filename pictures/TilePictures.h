@@ -10,6 +10,8 @@
 
 namespace tenebrix::pictures {
 
+// Two pictures per tile set, numbered from 1, so the sets must count from 1 too.
+static_assert(kMinTileSet == 1, "tile pictures 1..2*kMaxTileSet need tile sets from 1");
 inline constexpr int kTilePictureCount = 2 * kMaxTileSet;
 inline constexpr int kTilePictureSize = 32;
 // The board box's back colour shows through this margin; the move preview

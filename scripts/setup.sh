@@ -13,7 +13,9 @@ TENEBRIX_PLAYER_PACKAGES=(
 )
 
 # What the tests, benchmarks, fuzzing, valgrind runs and the package checks
-# need on top: one package or a few per line, add to the end.
+# need on top: one package or a few per line, add to the end. The Windows
+# compiler and Wine are not here: only the steps that build or run Windows
+# programs install them, so play, fuzz, valgrind and screenshot never do.
 TENEBRIX_DEVELOPER_PACKAGES=(
     pkg-config libgl-dev
     libbenchmark-dev
@@ -21,7 +23,6 @@ TENEBRIX_DEVELOPER_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file
     lintian man-db groff-base
     clang libclang-rt-14-dev valgrind
-    g++-mingw-w64-x86-64-posix wine64
 )
 
 as_root() {
@@ -29,8 +30,11 @@ as_root() {
 }
 
 # install_missing_packages [PACKAGE...]: the player's and developer's lists
-# when none are named.
+# when none are named. TENEBRIX_NO_INSTALL=1 installs nothing, for a machine
+# that has what is needed by other means. Without apt-get it stops, naming
+# the packages to install.
 install_missing_packages() {
+    [ "${TENEBRIX_NO_INSTALL:-}" = 1 ] && return 0
     local wanted=("$@")
     [ ${#wanted[@]} -eq 0 ] && wanted=("${TENEBRIX_PLAYER_PACKAGES[@]}" "${TENEBRIX_DEVELOPER_PACKAGES[@]}")
     local missing=()
@@ -40,6 +44,12 @@ install_missing_packages() {
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    if ! command -v apt-get >/dev/null; then
+        echo "This machine has no apt-get to install what is missing: install the Debian" \
+            "packages ${missing[*]} or your system's equivalents, then run again with" \
+            "TENEBRIX_NO_INSTALL=1." >&2
+        return 1
+    fi
     echo "Installing: ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
@@ -48,6 +58,33 @@ install_missing_packages() {
 # A cache entry's value in BUILD_DIR's CMakeCache.txt; empty when unset.
 cached_value() {
     sed -n "s/^$2:[A-Za-z]*=//p" "$1/CMakeCache.txt" | head -n 1
+}
+
+# A cache entry's type (PATH, BOOL, STRING, ...) in BUILD_DIR's cache.
+cached_type() {
+    sed -n "s/^$2:\([A-Za-z]*\)=.*/\1/p" "$1/CMakeCache.txt" | head -n 1
+}
+
+# CMake's truth of a BOOL value: ON or OFF, as if() reads it.
+cmake_truth() {
+    case ${1^^} in
+        1 | ON | YES | TRUE | Y) echo ON ;;
+        *) [[ "$1" =~ ^[1-9][0-9]*$ ]] && echo ON || echo OFF ;;
+    esac
+}
+
+# Succeeds when asking for VALUE gives the cached entry NAME the value it
+# has, as CMake stores it: a path made absolute from the current folder,
+# without "." and ".." steps or a final slash; a BOOL by its truth.
+cache_holds() {
+    local dir=$1 name=$2 wanted=$3 cached
+    cached=$(cached_value "$dir" "$name")
+    [ "$cached" = "$wanted" ] && return 0
+    case $(cached_type "$dir" "$name") in
+        PATH | FILEPATH) [ -n "$wanted" ] && [ "$(realpath -m -s -- "$wanted")" = "$cached" ] ;;
+        BOOL) [ "$(cmake_truth "$wanted")" = "$(cmake_truth "$cached")" ] ;;
+        *) return 1 ;;
+    esac
 }
 
 # Succeeds when every -DNAME=VALUE or -DNAME:TYPE=VALUE among the arguments
@@ -60,7 +97,7 @@ cache_has_options() {
         setting=${argument#-D}
         name=${setting%%=*}
         name=${name%%:*}
-        [ "$(cached_value "$dir" "$name")" = "${setting#*=}" ] || return 1
+        cache_holds "$dir" "$name" "${setting#*=}" || return 1
     done
 }
 

@@ -62,7 +62,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
 
     for (int k = 0; k < kLogoFrames; ++k) {
         auto* logo = new ui::PictureBox(ui::PictureBox::Border::Sunken, frame);
-        logo->setObjectName(ui::arrayName("picLogo", k));
+        logo->setObjectName(QString::fromStdString(forms::arrayName("picLogo", k)));
         logo->setPicture({&drawLogoFrame, k});
         // The box is sized to its picture: 121 pixels inside a sunken border.
         const int side = 121 + 2 * ui::PictureBox::kSunkenBorderWidth;

@@ -29,7 +29,8 @@ class HighDensityTest : public QObject {
         // Each mode's box, shown or not, holds that mode's diagram.
         for (int mode : {1, 9})
             QTest::addRow("mode %d", mode)
-                << ui::arrayName("picMode", mode) << qt::modeDiagram(mode, kRatio);
+                << controlName("picMode", mode)
+                << qt::modeDiagram(mode, kRatio);
     }
 
     void boxesShowTheirPictureDrawnAtScaleTwo() {

@@ -44,8 +44,8 @@ QString checkWindow(const MainWindowFixture& soak) {
         shownAndHeld.emplace_back(tile->objectName(), tile->picture().index, picture);
         shownAndHeld.emplace_back(tile->objectName() + "'s margin", tile->backColour(),
                                   game.preview().backColour(n));
-        shownAndHeld.emplace_back(ui::arrayName("lblTileNumbers", n),
-                                  soak.control(ui::arrayName("lblTileNumbers", n))->isVisible(),
+        const QString number = controlName("lblTileNumbers", n);
+        shownAndHeld.emplace_back(number, soak.control(number)->isVisible(),
                                   game.tileNumbersShown());
     }
     for (const auto& [what, shown, held] : shownAndHeld)

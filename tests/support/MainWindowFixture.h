@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include "ControlNames.h"
 #include "FakeHelpViewer.h"
 #include "FakeSettingsStore.h"
 #include "Game.h"
@@ -18,6 +17,11 @@
 #include "frmMain.h"
 
 namespace tenebrix::testing {
+
+// A repeated control's name as the game's documents write it, "picTile(7)".
+inline QString controlName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 struct FakeMessages : ui::MessageBoxPresenter {
     std::vector<Message> shown;
@@ -59,7 +63,7 @@ struct MainWindowFixture {
         if (T* found = window->findChild<T*>(name)) return found;
         qFatal("no control named %s", qPrintable(name));
     }
-    QWidget* tile(int n) const { return control(ui::arrayName("picTile", n)); }
+    QWidget* tile(int n) const { return control(controlName("picTile", n)); }
     QString caption(const char* name) const { return control<QLabel>(name)->text(); }
 
     void click(const std::vector<int>& tiles) const {
