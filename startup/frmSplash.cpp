@@ -14,6 +14,7 @@
 #include "PlacedControl.h"
 #include "SeparatorLine.h"
 #include "SplashFonts.h"
+#include "SplashForm.h"
 #include "StartupTrace.h"
 #include "Twips.h"
 
@@ -76,6 +77,9 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
         move(screen->geometry().center() - rect().center());
 
     Timer1.setInterval(kTickMilliseconds);
+    // A named child, so tests find it; as a member it leaves its parent first.
+    Timer1.setObjectName(QLatin1String(forms::frmSplash::kTimerName));
+    Timer1.setParent(this);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1.start();
     traceFirstPaint(this);

@@ -18,13 +18,17 @@ class WinningTest : public QObject {
         QTest::addColumn<int>("answer");      // to an offer
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("levelAfter");
+        // Mode and tiles that solve it, when not mode 1 and the puzzle's own presses 1..level.
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("solveWith");
         const QString won =
             "We have a winner!!\r\n\r\nYou have solved this  %1 move puzzle in %2 moves.";
         const QString offer = "\r\n\r\nWould you like to move to level  %1";
         const QString remark = "\r\n\r\nOf course you did get a hint or two!!!";
         const auto row = [](const char* name, int level, const char* before, MessageAnswer answer,
                             const QString& text, int levelAfter) {
-            QTest::newRow(name) << level << QString(before) << int(answer) << text << levelAfter;
+            QTest::newRow(name) << level << QString(before) << int(answer) << text << levelAfter
+                                << 1 << QString();
         };
         using enum MessageAnswer;
         row("offer taken", 5, "", Yes, won.arg(5).arg(5) + offer.arg(6), 6);
@@ -36,6 +40,13 @@ class WinningTest : public QObject {
         row("19 to the top", 19, "", Yes, won.arg(19).arg(19) + offer.arg(20), 20);
         row("top level: no offer", 20, "", Yes, won.arg(20).arg(20), 20);
         row("top level: no remark", 20, "hint", Yes, won.arg(20).arg(20), 20);
+        // Rings at 1 3 5 11 13 15 21 23 25 flip nothing together, so the level-5
+        // puzzle pressed at the first five is solved by the last four: the offer's
+        // boundary, one move fewer and one more than the level, both plain.
+        QTest::newRow("one move fewer: plain") << 5 << QString() << int(Yes) << won.arg(5).arg(4)
+                                               << 5 << 9 << "15 21 23 25";
+        QTest::newRow("one move more: plain") << 5 << QString() << int(Yes) << won.arg(5).arg(6)
+                                              << 5 << 9 << "2 2 15 21 23 25";
     }
     void winMessages() {
         QFETCH(int, level);
@@ -43,10 +54,18 @@ class WinningTest : public QObject {
         QFETCH(int, answer);
         QFETCH(QString, text);
         QFETCH(int, levelAfter);
-        std::vector<int> solution(level);
-        std::iota(solution.begin(), solution.end(), 1);
+        QFETCH(int, mode);
+        QFETCH(QString, solveWith);
+        std::vector<int> presses(level);
+        std::iota(presses.begin(), presses.end(), 1);
+        if (mode == 9) presses = {1, 3, 5, 11, 13};
+        std::vector<int> solution = presses;
+        if (!solveWith.isEmpty()) solution.clear();
+        for (const QString& tile : solveWith.split(' ', Qt::SkipEmptyParts))
+            solution.push_back(tile.toInt());
         GameFixture f;
-        f.random.scriptPuzzle(solution);
+        f.game.ScrollMode_Change(mode);
+        f.random.scriptPuzzle(presses);
         f.game.ScrollLevel_Change(level);
         for (const QString& step : before.split(' ', Qt::SkipEmptyParts)) {
             if (step == "hint") f.game.cmdHint_Click();

@@ -14,6 +14,7 @@ namespace tenebrix::testing {
 
 struct ScriptedRandom : RandomSource {
     explicit ScriptedRandom(unsigned seed = 1) : fallback(seed) {}  // once the script is used up
+    explicit ScriptedRandom(std::mt19937 stream) : fallback(stream) {}
 
     // The next puzzle presses exactly these tiles, in this order.
     void scriptPuzzle(const std::vector<int>& tiles) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <tuple>
 
 #include "DateTimeStatusBar.h"
 #include "MainWindowFixture.h"
@@ -71,9 +72,16 @@ class FrmMainWindowTest : public QObject {
                                  fixture.caption("Panels(3)")};
         QCOMPARE(panels, QStringList({"Status Bar",
                                       locale.toString(when.date(), QLocale::ShortFormat), time}));
-        // The clock wakes on the next minute, or second where seconds show.
-        QCOMPARE(statusBar->msecsToNextChange(QTime(12, 34, 56, 789), false), 3211);
-        QCOMPARE(statusBar->msecsToNextChange(QTime(12, 34, 56, 789), true), 211);
+        // The clock wakes on the next minute, or second where seconds show: a whole
+        // period from the turn itself, one millisecond before it, one less after it.
+        const std::tuple<QTime, bool, int> wakes[] = {
+            {QTime(12, 34, 56, 789), false, 3211}, {QTime(12, 34, 56, 789), true, 211},
+            {QTime(12, 34, 59, 999), false, 1},    {QTime(12, 35, 0, 0), false, 60000},
+            {QTime(12, 35, 0, 1), false, 59999},   {QTime(12, 34, 56, 999), true, 1},
+            {QTime(12, 34, 57, 0), true, 1000},    {QTime(12, 34, 57, 1), true, 999}};
+        for (const auto& [now, seconds, msecs] : wakes)
+            QVERIFY2(statusBar->msecsToNextChange(now, seconds) == msecs,
+                     qPrintable(now.toString("HH:mm:ss.zzz")));
         QAction* item = fixture.control<QAction>("mnuViewStatusBar");
         const QSize size = fixture.window->size();
         for (const bool shown : {false, true}) {

@@ -8,6 +8,7 @@
 #include "PictureBox.h"
 #include "PictureImages.h"
 #include "QtColour.h"
+#include "ScopedEnvironment.h"
 #include "frmSplash.h"
 
 using namespace tenebrix;
@@ -57,7 +58,7 @@ class HighDensityTest : public QObject {
 
 // The ratio has to be set before the application starts.
 int main(int argc, char** argv) {
-    qputenv("QT_SCALE_FACTOR", "2");
+    const ScopedEnvironment scale("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     HighDensityTest test;
     return QTest::qExec(&test, argc, argv);
