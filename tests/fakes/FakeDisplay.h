@@ -44,12 +44,16 @@ class FakeDisplay : public Display {
         return answer;
     }
 
-    std::string caption(Caption label) const { return captions[label]; }
+    // A caption never set reads empty; reading it adds nothing to `captions`.
+    std::string caption(Caption label) const {
+        const auto set = captions.find(label);
+        return set == captions.end() ? std::string() : set->second;
+    }
 
     TileStates tiles{};
     int paints = 0;
     std::array<Colour, kTileCount> backColours;
-    mutable std::map<Caption, std::string> captions;  // a caption never set reads empty
+    std::map<Caption, std::string> captions;  // as last set
     std::array<std::string, kTileCount> tileNumberCaptions{};
     bool tileNumbersVisible = false, tileNumbersChecked = false;
     int modeDiagram = 0, tileSet = 0, levelSetting = 0;
