@@ -18,12 +18,14 @@ class DesktopRegistryTest : public QObject {
     Q_OBJECT
     const QByteArray m_path = qgetenv("PATH");
     const QByteArray m_desktop = qgetenv("XDG_CURRENT_DESKTOP");
+    const bool m_desktopSet = qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP");  // or unset
 
   private slots:
     // Whatever a test changed in the environment is back as it was, even after a failure.
     void cleanup() {
         QCOMPARE(qgetenv("PATH"), m_path);
         QCOMPARE(qgetenv("XDG_CURRENT_DESKTOP"), m_desktop);
+        QCOMPARE(qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP"), m_desktopSet);
     }
 
     void namesTheDesktopsToolFirst_data() {

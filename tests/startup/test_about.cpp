@@ -25,6 +25,7 @@ class AboutTest : public QObject {
     ui::ModalMessageBox messages;
     const QByteArray m_path = qgetenv("PATH");
     const QByteArray m_desktop = qgetenv("XDG_CURRENT_DESKTOP");
+    const bool m_desktopSet = qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP");  // or unset
 
   private slots:
     // Opened twice, the same both times; Enter closes it, and so does Esc.
@@ -103,6 +104,7 @@ class AboutTest : public QObject {
     void cleanup() {
         QCOMPARE(qgetenv("PATH"), m_path);
         QCOMPARE(qgetenv("XDG_CURRENT_DESKTOP"), m_desktop);
+        QCOMPARE(qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP"), m_desktopSet);
     }
 };
 
