@@ -8,7 +8,7 @@
 #include <QStyleOption>
 #include <algorithm>
 
-#include "ControlNames.h"
+#include "QtForms.h"
 #include "Twips.h"
 
 namespace tenebrix::ui {

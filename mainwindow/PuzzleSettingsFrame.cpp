@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "ControlNames.h"
 #include "GameFonts.h"
 #include "MainWindowLayout.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "QtForms.h"
 #include "Settings.h"
 #include "TilePictures.h"
 #include "TileSetList.h"

@@ -15,7 +15,6 @@
 
 #include "BoardKeyboard.h"
 #include "BoardTile.h"
-#include "ControlNames.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
 #include "Game.h"
@@ -27,6 +26,7 @@
 #include "PictureImages.h"
 #include "PlacedControl.h"
 #include "PuzzleSettingsFrame.h"
+#include "QtForms.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
 

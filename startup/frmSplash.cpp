@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "ControlNames.h"
 #include "OwnerTexts.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "QtForms.h"
 #include "SeparatorLine.h"
 #include "SplashFonts.h"
 #include "StartupTrace.h"

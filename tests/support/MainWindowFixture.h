@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QWindow>
 
-#include "ControlNames.h"
 #include "FakeHelpViewer.h"
 #include "FakeSettingsStore.h"
 #include "Game.h"
 #include "GameInvariants.h"
 #include "MessageBoxPresenter.h"
 #include "PatternTable.h"
+#include "QtForms.h"
 #include "ScriptedRandom.h"
 #include "frmMain.h"
 
