@@ -5,13 +5,14 @@
 
 #include "AboutForm.h"
 #include "MainWindowForm.h"
+#include "MainWindowNames.h"
 
 namespace tenebrix::forms {
 
 namespace frmMain {
 // The board is one stop, whichever tile the arrow keys last moved to; it
 // comes first, so it is one Shift+Tab away from Hint, which opens in focus.
-inline constexpr const char* kBoardStop = "picTile";
+inline constexpr const char* kBoardStop = kTileName;
 inline constexpr const char* kTabOrder[] = {kBoardStop,      cmdHint.name,       cmdNewPuzzle.name,
                                             cmdReset.name,   ScrollTileSet.name, ScrollMode.name,
                                             ScrollLevel.name};

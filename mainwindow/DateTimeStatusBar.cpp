@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "MainWindowForm.h"
+#include "MainWindowNames.h"
 #include "QtForms.h"
 
 namespace tenebrix::ui {
@@ -44,7 +45,7 @@ DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
 
 QLabel* DateTimeStatusBar::addPanel(int number, const QString& text, int stretch) {
     auto* panel = new QLabel(text, this);
-    panel->setObjectName(arrayName("Panels", number));
+    panel->setObjectName(arrayName(form::kStatusPanelName, number));
     panel->setMinimumWidth(kMinimumPanelWidth);
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

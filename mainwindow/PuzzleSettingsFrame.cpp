@@ -12,6 +12,7 @@
 #include "GameFonts.h"
 #include "LabelAlignment.h"
 #include "MainWindowForm.h"
+#include "MainWindowNames.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
 #include "PlacedLabel.h"
@@ -47,9 +48,9 @@ PuzzleSettingsFrame::PuzzleSettingsFrame(QWidget* parent)
 }
 
 void PuzzleSettingsFrame::createTileSetControls() {
-    PicOn_ = placeControl<PictureBox>(this, QStringLiteral("PicOn"), form::PicOn,
+    PicOn_ = placeControl<PictureBox>(this, QLatin1String(form::kPicOnName), form::PicOn,
                                       PictureBox::Border::Sunken);
-    picOff_ = placeControl<PictureBox>(this, QStringLiteral("picOff"), form::picOff,
+    picOff_ = placeControl<PictureBox>(this, QLatin1String(form::kPicOffName), form::picOff,
                                        PictureBox::Border::Sunken);
     lblTileSet_ = addLabel(form::lblTileSet);
     ScrollTileSet_ = addScrollBar(form::ScrollTileSet, kMinTileSet, kMaxTileSet);
@@ -58,8 +59,8 @@ void PuzzleSettingsFrame::createTileSetControls() {
 
 void PuzzleSettingsFrame::createModeControls() {
     for (int k = kMinMode; k <= kMaxMode; ++k) {
-        auto* diagram = placeControl<PictureBox>(this, arrayName("picMode", k), form::picMode(k),
-                                                 PictureBox::Border::None);
+        auto* diagram = placeControl<PictureBox>(this, arrayName(form::kModeDiagramName, k),
+                                                 form::picMode(k), PictureBox::Border::None);
         diagram->setPicture({&modeDiagramPicture, k});
         diagram->setVisible(k == kMinMode);
         picMode_[k - 1] = diagram;

@@ -22,6 +22,7 @@
 #include "HelpViewer.h"
 #include "LabelAlignment.h"
 #include "MainWindowForm.h"
+#include "MainWindowNames.h"
 #include "MessageBoxPresenter.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
@@ -88,7 +89,7 @@ void frmMain::createBoard(QWidget* client) {
     // The labels first, so each tile covers the top strip of its label.
     for (int n = 1; n <= kTileCount; ++n) {
         auto* label =
-            placeLabel(client, arrayName("lblTileNumbers", n), form::lblTileNumbers(n),
+            placeLabel(client, arrayName(form::kTileNumberName, n), form::lblTileNumbers(n),
                        QLatin1String(form::kTileNumberCaption),
                        {formFont(), toQtAlignment(form::kTileNumberAlign) | Qt::AlignTop});
         label->hide();
@@ -98,7 +99,7 @@ void frmMain::createBoard(QWidget* client) {
     }
     for (int n = 1; n <= kTileCount; ++n) {
         auto* tile =
-            placeControl<BoardTile>(client, arrayName(form::kBoardStop, n), form::picTile(n), n);
+            placeControl<BoardTile>(client, arrayName(form::kTileName, n), form::picTile(n), n);
         tile->setMouseTracking(true);
         connect(tile, &PictureBox::clicked, this, [this, n] { game_->picTile_Click(n); });
         connect(tile, &PictureBox::mouseMoved, this, [this, n] { game_->picTile_MouseMove(n); });
