@@ -28,6 +28,13 @@ class SplashTest : public QObject {
         }
         const auto* warning = splash->findChild<QLabel*>("lblWarning");
         QVERIFY(warning->heightForWidth(warning->width()) <= warning->height());
+        // Across the frame a two-pixel grey line, which covers the one in the
+        // window's colour drawn first.
+        auto* frame = splash->findChild<QWidget*>("fraMainFrame");
+        const QImage shown = frame->grab().toImage();
+        for (const int y : {176, 177}) QCOMPARE(shown.pixelColor(100, y), QColor(128, 128, 128));
+        QCOMPARE(splash->findChild<QWidget*>("Line2")->grab().toImage().pixelColor(0, 0),
+                 splash->palette().color(QPalette::Window));
         splash->show();
         QCOMPARE(splash->visibleLogoFrame(), 0);
         for (int tick = 1; tick <= 7; ++tick) {
