@@ -23,6 +23,8 @@ inline constexpr FrameLabelAlignment kFrameLabelAlignments[] = {
     {&lblMoves, TextAlign::Left},
 };
 
+// `label` is one of the frame's labels above itself, not a copy: it is
+// found by its address.
 constexpr TextAlign alignmentOf(const FrameLabel& label) {
     for (const FrameLabelAlignment& entry : kFrameLabelAlignments) {
         if (entry.label == &label) return entry.align;
