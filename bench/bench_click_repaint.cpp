@@ -14,10 +14,10 @@
 #include <random>
 #include <vector>
 
-#include "ControlNames.h"
 #include "Game.h"
 #include "PatternTable.h"
 #include "PictureBox.h"
+#include "QtForms.h"
 #include "QuietServices.h"
 #include "frmMain.h"
 

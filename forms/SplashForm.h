@@ -65,8 +65,9 @@ inline constexpr Label lblWarning{
 inline constexpr Label kLabels[] = {lblProductName, lblPlatform, lblCopyright, lblCompany,
                                     lblWarning};
 
-// An etched line across the frame: a 2-pixel grey line (Line1) with a
-// 1-pixel line in the window's colour (Line2) over its top.
+// A line across the frame: a 1-pixel line in the window's colour (Line2),
+// drawn first, and a 2-pixel grey line (Line1) over it, so the grey shows
+// whole. SeparatorLines.h gives each line's width, colour and order.
 inline constexpr int kLineLeft = 360;
 inline constexpr int kLineRight = 7320;
 inline constexpr int kLineTop = 2640;

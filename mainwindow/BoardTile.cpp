@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "BoardTileAccessible.h"
+#include "ControlNames.h"
 
 namespace tenebrix::ui {
 
@@ -21,6 +22,11 @@ bool hasOnlyKeypadModifier(const QKeyEvent* key) {
     return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// "Tile 7, lit", as every front end names the tile.
+QString accessibleNameOf(int tile, bool lit) {
+    return BoardTile::tr(forms::tileAccessibleName(tile, lit).c_str());
+}
+
 }  // namespace
 
 BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, parent), tile_(tile) {
@@ -28,11 +34,11 @@ BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, par
     // The keyboard decides which tile is the board's stop in the tab chain;
     // a click never takes the focus, so the mouse shows no mark.
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(tr("Tile %1, dark").arg(tile_));
+    setAccessibleName(accessibleNameOf(tile_, false));
 }
 
 void BoardTile::setLit(bool lit) {
-    const QString name = lit ? tr("Tile %1, lit").arg(tile_) : tr("Tile %1, dark").arg(tile_);
+    const QString name = accessibleNameOf(tile_, lit);
     // Setting the name tells a running screen reader of the change, so only
     // a real change is set: a repaint of the whole board must not make the
     // reader repeat 25 unchanged tiles.

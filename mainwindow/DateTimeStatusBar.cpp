@@ -8,13 +8,16 @@
 #include <QStyleOption>
 #include <algorithm>
 
-#include "ControlNames.h"
-#include "Twips.h"
+#include "MainWindowForm.h"
+#include "MainWindowNames.h"
+#include "QtForms.h"
 
 namespace tenebrix::ui {
 
+namespace form = forms::frmMain;
+
 namespace {
-constexpr int kMinimumPanelWidth = twipsToPixels(1440);
+constexpr int kMinimumPanelWidth = forms::twipsToPixels(form::kStatusPanelMinWidth);
 constexpr int kMsecsPerSecond = 1000;
 constexpr int kMsecsPerMinute = 60 * kMsecsPerSecond;
 
@@ -30,9 +33,9 @@ QString shortTimeFormat() {
 
 DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
     : QStatusBar(parent), showsSeconds_(shortTimeFormat().contains(QLatin1Char('s'))) {
-    textPanel_ = addPanel(1, tr("Status Bar"), 1);
-    datePanel_ = addPanel(2, QString(), 0);
-    timePanel_ = addPanel(3, QString(), 0);
+    textPanel_ = addPanel(form::kTextPanel, tr(form::kStatusText), 1);
+    datePanel_ = addPanel(form::kDatePanel, QString(), 0);
+    timePanel_ = addPanel(form::kTimePanel, QString(), 0);
     timer_.setSingleShot(true);
     // Precise, so the wake-up never comes before the minute has turned.
     timer_.setTimerType(Qt::PreciseTimer);
@@ -42,13 +45,13 @@ DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
 
 QLabel* DateTimeStatusBar::addPanel(int number, const QString& text, int stretch) {
     auto* panel = new QLabel(text, this);
-    panel->setObjectName(arrayName("Panels", number));
+    panel->setObjectName(arrayName(form::kStatusPanelName, number));
     panel->setMinimumWidth(kMinimumPanelWidth);
     panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setIndent(2);
     // The first panel takes what the date and time leave.
-    if (number == 1)
+    if (number == form::kTextPanel)
         addWidget(panel, stretch);
     else
         addPermanentWidget(panel, stretch);

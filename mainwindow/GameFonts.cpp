@@ -7,42 +7,35 @@
 
 namespace tenebrix::ui {
 
-namespace {
-
-// Liberation Sans keeps the widths the controls were sized for: "Change all
-// tiles to black" and "Reset Puzzle" still fit at 8 point. The narrow cut
-// is the safety net should only it be installed.
-const QStringList kFamilies{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                            QStringLiteral("Liberation Sans Narrow"),
-                            QStringLiteral("Nimbus Sans Narrow")};
-
-QFont fontOf(qreal pointSize, bool bold) {
-    QFont font(gameFontFamily());
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+QString firstInstalledFamily(std::span<const char* const> families, const QString& fallback) {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* candidate : families) {
+        if (installed.contains(QLatin1String(candidate), Qt::CaseInsensitive))
+            return QLatin1String(candidate);
+    }
+    return fallback;
 }
 
-}  // namespace
-
 QString gameFontFamily() {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString& candidate : kFamilies) {
-            if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
-        }
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
+    static const QString family = firstInstalledFamily(
+        forms::kFormFontFamilies, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     return family;
 }
 
+QFont fontOf(const QString& family, forms::FontSize size) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(size.points);
+    font.setBold(size.bold);
+    return font;
+}
+
 QFont formFont() {
-    return fontOf(8.0, false);
+    return fontOf(gameFontFamily(), forms::kFormFont);
 }
 
 QFont boldCaptionFont() {
-    return fontOf(9.75, true);
+    return fontOf(gameFontFamily(), forms::kBoldCaptionFont);
 }
 
 }  // namespace tenebrix::ui

@@ -9,16 +9,21 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "ControlNames.h"
 #include "GameFonts.h"
-#include "MainWindowLayout.h"
+#include "LabelAlignment.h"
+#include "MainWindowForm.h"
+#include "MainWindowNames.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "PlacedLabel.h"
+#include "QtForms.h"
 #include "Settings.h"
 #include "TilePictures.h"
 #include "TileSetList.h"
 
 namespace tenebrix::ui {
+
+namespace form = forms::frmMain;
 
 namespace {
 
@@ -33,9 +38,9 @@ QPixmap modeDiagramPicture(int mode, qreal devicePixelRatio) {
 }  // namespace
 
 PuzzleSettingsFrame::PuzzleSettingsFrame(QWidget* parent)
-    : QGroupBox(tr("Puzzle Settings"), parent) {
-    setObjectName(QStringLiteral("Frame1"));
-    setGeometry(toPixels(layout::Frame1));
+    : QGroupBox(tr(form::kFrame1Caption), parent) {
+    setObjectName(QLatin1String(form::kFrame1Name));
+    setGeometry(toPixels(form::Frame1));
     createTileSetControls();
     createModeControls();
     createLevelControls();
@@ -43,64 +48,58 @@ PuzzleSettingsFrame::PuzzleSettingsFrame(QWidget* parent)
 }
 
 void PuzzleSettingsFrame::createTileSetControls() {
-    PicOn_ = placeControl<PictureBox>(this, QStringLiteral("PicOn"), layout::PicOn,
+    PicOn_ = placeControl<PictureBox>(this, QLatin1String(form::kPicOnName), form::PicOn,
                                       PictureBox::Border::Sunken);
-    picOff_ = placeControl<PictureBox>(this, QStringLiteral("picOff"), layout::picOff,
+    picOff_ = placeControl<PictureBox>(this, QLatin1String(form::kPicOffName), form::picOff,
                                        PictureBox::Border::Sunken);
-    lblTileSet_ = addLabel("lblTileSet", layout::lblTileSet, QStringLiteral("Default"),
-                           Qt::AlignHCenter, false);
-    ScrollTileSet_ = addScrollBar("ScrollTileSet", layout::ScrollTileSet, tr("Tile set"),
-                                  kMinTileSet, kMaxTileSet);
+    lblTileSet_ = addLabel(form::lblTileSet);
+    ScrollTileSet_ = addScrollBar(form::ScrollTileSet, kMinTileSet, kMaxTileSet);
     connect(ScrollTileSet_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::tileSetChanged);
 }
 
 void PuzzleSettingsFrame::createModeControls() {
     for (int k = kMinMode; k <= kMaxMode; ++k) {
-        auto* diagram = placeControl<PictureBox>(this, arrayName("picMode", k), layout::picMode(k),
-                                                 PictureBox::Border::None);
+        auto* diagram = placeControl<PictureBox>(this, arrayName(form::kModeDiagramName, k),
+                                                 form::picMode(k), PictureBox::Border::None);
         diagram->setPicture({&modeDiagramPicture, k});
         diagram->setVisible(k == kMinMode);
         picMode_[k - 1] = diagram;
     }
-    lblMode_ =
-        addLabel("lblMode", layout::lblMode, QStringLiteral("lblMode"), Qt::AlignHCenter, true);
-    ScrollMode_ = addScrollBar("ScrollMode", layout::ScrollMode, tr("Mode"), kMinMode, kMaxMode);
+    lblMode_ = addLabel(form::lblMode);
+    ScrollMode_ = addScrollBar(form::ScrollMode, kMinMode, kMaxMode);
     connect(ScrollMode_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::modeChanged);
 }
 
 void PuzzleSettingsFrame::createLevelControls() {
-    lblLevel_ =
-        addLabel("lblLevel", layout::lblLevel, QStringLiteral("lblLevel"), Qt::AlignHCenter, true);
-    ScrollLevel_ =
-        addScrollBar("ScrollLevel", layout::ScrollLevel, tr("Level"), kMinLevel, kMaxLevel);
+    lblLevel_ = addLabel(form::lblLevel);
+    ScrollLevel_ = addScrollBar(form::ScrollLevel, kMinLevel, kMaxLevel);
     connect(ScrollLevel_, &QScrollBar::valueChanged, this, &PuzzleSettingsFrame::levelChanged);
 }
 
 void PuzzleSettingsFrame::createMoveCounter() {
-    addLabel("lblMovesLabel", layout::lblMovesLabel, tr("Moves:"), Qt::AlignRight, true);
-    lblMoves_ = addLabel("lblMoves", layout::lblMoves, QStringLiteral("0"), Qt::AlignLeft, true);
+    addLabel(form::lblMovesLabel);
+    lblMoves_ = addLabel(form::lblMoves);
 }
 
 // Captions sit at the top of their labels, where the counter's digits line
 // up with "Moves:" beside them.
-QLabel* PuzzleSettingsFrame::addLabel(const char* name, const TwipRect& place,
-                                      const QString& caption, Qt::Alignment alignment, bool bold) {
-    auto* label = placeControl<QLabel>(this, QLatin1String(name), place, caption);
-    label->setAlignment(alignment | Qt::AlignTop);
-    if (bold) label->setFont(boldCaptionFont());
-    return label;
+QLabel* PuzzleSettingsFrame::addLabel(const form::FrameLabel& label) {
+    return placeLabel(this, QLatin1String(label.name), label.place, tr(label.caption),
+                      {label.bold ? boldCaptionFont() : formFont(),
+                       toQtAlignment(form::alignmentOf(label)) | Qt::AlignTop});
 }
 
 // One step per arrow click and per click in the track; dragging the thumb
 // changes the setting only when it is let go. A screen reader names each bar
 // after its setting, since the caption above it shows only the value.
-QScrollBar* PuzzleSettingsFrame::addScrollBar(const char* name, const TwipRect& place,
-                                              const QString& setting, int minimum, int maximum) {
-    auto* bar = placeControl<QScrollBar>(this, QLatin1String(name), place, Qt::Horizontal);
-    bar->setAccessibleName(setting);
+QScrollBar* PuzzleSettingsFrame::addScrollBar(const form::ScrollBar& scrollBar, int minimum,
+                                              int maximum) {
+    auto* bar = placeControl<QScrollBar>(this, QLatin1String(scrollBar.name), scrollBar.place,
+                                         Qt::Horizontal);
+    bar->setAccessibleName(tr(scrollBar.setting));
     bar->setRange(minimum, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
+    bar->setSingleStep(form::kScrollSmallChange);
+    bar->setPageStep(form::kScrollLargeChange);
     bar->setValue(minimum);
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);

@@ -7,9 +7,9 @@
 #include <QGroupBox>
 #include <array>
 
+#include "MainWindowForm.h"
 #include "PictureBox.h"
 #include "Settings.h"
-#include "Twips.h"
 
 class QLabel;
 class QScrollBar;
@@ -49,10 +49,8 @@ class PuzzleSettingsFrame final : public QGroupBox {
     void createModeControls();
     void createLevelControls();
     void createMoveCounter();
-    QLabel* addLabel(const char* name, const TwipRect& place, const QString& caption,
-                     Qt::Alignment alignment, bool bold);
-    QScrollBar* addScrollBar(const char* name, const TwipRect& place, const QString& setting,
-                             int minimum, int maximum);
+    QLabel* addLabel(const forms::frmMain::FrameLabel& label);
+    QScrollBar* addScrollBar(const forms::frmMain::ScrollBar& scrollBar, int minimum, int maximum);
 
     PictureBox* PicOn_;
     PictureBox* picOff_;

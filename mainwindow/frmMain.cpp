@@ -15,28 +15,30 @@
 
 #include "BoardKeyboard.h"
 #include "BoardTile.h"
-#include "ControlNames.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
 #include "Game.h"
 #include "GameFonts.h"
 #include "HelpViewer.h"
-#include "MainWindowLayout.h"
+#include "LabelAlignment.h"
+#include "MainWindowForm.h"
+#include "MainWindowNames.h"
 #include "MessageBoxPresenter.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "PlacedLabel.h"
 #include "PuzzleSettingsFrame.h"
+#include "QtForms.h"
 #include "SettingsStore.h"
+#include "TabOrder.h"
 #include "WindowPlacement.h"
 
 namespace tenebrix::ui {
 
-namespace {
+namespace form = forms::frmMain;
 
-// The name the placement is stored under, whatever the window's caption.
-const QString kAppName = QStringLiteral("Tenebrix");
-const QString kSettingsSection = QStringLiteral("Settings");
+namespace {
 
 bool isHintAccessKey(const QKeyEvent* key) {
     return key->key() == Qt::Key_H && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
@@ -46,23 +48,23 @@ bool isHintAccessKey(const QKeyEvent* key) {
 
 frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Tenebrix"));
+    setObjectName(QLatin1String(form::kName));
+    setWindowTitle(tr(form::kCaption));
     setWindowIcon(qt::programIcon());
-    menu_ = buildMainMenu(menuBar());
+    menu_ = MainMenu(menuBar());
     setCentralWidget(createClientArea());
 
     sbStatusBar_ = new DateTimeStatusBar(this);
-    sbStatusBar_->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar_->setObjectName(QLatin1String(form::kStatusBarName));
     sbStatusBar_->setFont(formFont());
-    sbStatusBar_->setFixedHeight(twipsToPixels(layout::kStatusBarHeight));
+    sbStatusBar_->setFixedHeight(forms::twipsToPixels(form::kStatusBarHeight));
     setStatusBar(sbStatusBar_);
     connectMenus();
 
     // The client area below the menu bar, status bar included, is what has
     // a fixed size; the frame around it is the platform's.
-    resize(twipsToPixels(layout::kClientWidth),
-           menuBar()->sizeHint().height() + twipsToPixels(layout::kClientHeight));
+    resize(forms::twipsToPixels(form::kClientWidth),
+           menuBar()->sizeHint().height() + forms::twipsToPixels(form::kClientHeight));
 
     game_ = std::make_unique<Game>(*this, services_.random);
     game_->Form_Load();
@@ -86,9 +88,10 @@ QWidget* frmMain::createClientArea() {
 void frmMain::createBoard(QWidget* client) {
     // The labels first, so each tile covers the top strip of its label.
     for (int n = 1; n <= kTileCount; ++n) {
-        auto* label = placeControl<QLabel>(client, arrayName("lblTileNumbers", n),
-                                           layout::lblTileNumbers(n), QStringLiteral(" "));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        auto* label =
+            placeLabel(client, arrayName(form::kTileNumberName, n), form::lblTileNumbers(n),
+                       QLatin1String(form::kTileNumberCaption),
+                       {formFont(), toQtAlignment(form::kTileNumberAlign) | Qt::AlignTop});
         label->hide();
         label->setMouseTracking(true);
         onEvent(label, QEvent::MouseMove, [this] { game_->lblTileNumbers_MouseMove(); });
@@ -96,7 +99,7 @@ void frmMain::createBoard(QWidget* client) {
     }
     for (int n = 1; n <= kTileCount; ++n) {
         auto* tile =
-            placeControl<BoardTile>(client, arrayName("picTile", n), layout::picTile(n), n);
+            placeControl<BoardTile>(client, arrayName(form::kTileName, n), form::picTile(n), n);
         tile->setMouseTracking(true);
         connect(tile, &PictureBox::clicked, this, [this, n] { game_->picTile_Click(n); });
         connect(tile, &PictureBox::mouseMoved, this, [this, n] { game_->picTile_MouseMove(n); });
@@ -106,29 +109,32 @@ void frmMain::createBoard(QWidget* client) {
 }
 
 void frmMain::createButtons(QWidget* client) {
-    const auto makeButton = [client](const char* name, const QString& caption,
-                                     const TwipRect& place) {
-        return placeControl<QPushButton>(client, QLatin1String(name), place, caption);
+    const auto makeButton = [client](const form::Button& button) {
+        return placeControl<QPushButton>(client, QLatin1String(button.name), button.place,
+                                         tr(button.caption));
     };
-    cmdHint_ = makeButton("cmdHint", tr("&Hint"), layout::cmdHint);
-    cmdNewPuzzle_ = makeButton("cmdNewPuzzle", tr("&New Puzzle"), layout::cmdNewPuzzle);
-    cmdReset_ = makeButton("cmdReset", tr("&Reset Puzzle"), layout::cmdReset);
+    cmdHint_ = makeButton(form::cmdHint);
+    cmdNewPuzzle_ = makeButton(form::cmdNewPuzzle);
+    cmdReset_ = makeButton(form::cmdReset);
+    // The controls are made in the form's tab order, so Tab follows it; the
+    // window opens with Hint in focus and the board one Shift+Tab away.
+    findChild<QWidget*>(QLatin1String(forms::frmMain::kFocusAtStart))
+        ->setFocus(Qt::OtherFocusReason);
     connect(cmdHint_, &QPushButton::clicked, this, [this] { game_->cmdHint_Click(); });
     connect(cmdNewPuzzle_, &QPushButton::clicked, this, [this] { game_->cmdNewPuzzle_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { game_->cmdReset_Click(); });
-    // The window opens with Hint in focus; the board is one Shift+Tab away.
-    cmdHint_->setFocus(Qt::OtherFocusReason);
 }
 
 // The current and start values, kept where the player never sees them.
 void frmMain::createHiddenLabels(QWidget* client) {
-    const auto makeLabel = [client](const char* name, const TwipRect& place) {
-        auto* label = placeControl<QLabel>(client, QLatin1String(name), place, QStringLiteral("0"));
+    const auto makeLabel = [client](const form::HiddenLabel& hidden) {
+        auto* label = placeControl<QLabel>(client, QLatin1String(hidden.name), hidden.place,
+                                           QLatin1String(form::kHiddenLabelCaption));
         label->hide();
         return label;
     };
-    lblPuzState_ = makeLabel("lblPuzState", layout::lblPuzState);
-    lblPuzValue_ = makeLabel("lblPuzValue", layout::lblPuzValue);
+    lblPuzState_ = makeLabel(form::lblPuzState);
+    lblPuzValue_ = makeLabel(form::lblPuzValue);
 }
 
 void frmMain::connectSettingsFrame() {
@@ -141,15 +147,40 @@ void frmMain::connectSettingsFrame() {
 }
 
 void frmMain::connectMenus() {
-    connect(menu_.mnuHint, &QAction::triggered, this, [this] { game_->cmdHint_Click(); });
-    connect(menu_.mnuFileNew, &QAction::triggered, this, [this] { game_->cmdNewPuzzle_Click(); });
-    connect(menu_.mnuReset, &QAction::triggered, this, [this] { game_->cmdReset_Click(); });
-    connect(menu_.mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(menu_.mnuViewStatusBar, &QAction::triggered, this, &frmMain::mnuViewStatusBar_Click);
-    connect(menu_.mnuTileNumbers, &QAction::triggered, this,
-            [this] { game_->mnuTileNumbers_Click(); });
-    connect(menu_.mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
-    connect(menu_.mnuHelpAbout, &QAction::triggered, this, &frmMain::aboutRequested);
+    for (const forms::Menu& menu : forms::kMainMenu) {
+        for (const forms::MenuItem& item : menu.items) {
+            if (item.isSeparator()) continue;
+            connect(
+                menu_.item(item.command), &QAction::triggered, this,
+                [this, command = item.command](bool checked) { runMenuCommand(command, checked); });
+        }
+    }
+}
+
+void frmMain::runMenuCommand(forms::MenuCommand command, bool checked) {
+    using forms::MenuCommand;
+    switch (command) {
+        case MenuCommand::Hint:
+            return game_->cmdHint_Click();
+        case MenuCommand::NewPuzzle:
+            return game_->cmdNewPuzzle_Click();
+        case MenuCommand::ResetPuzzle:
+            return game_->cmdReset_Click();
+        case MenuCommand::Exit:
+            close();
+            return;
+        case MenuCommand::ViewStatusBar:
+            return mnuViewStatusBar_Click(checked);
+        case MenuCommand::ViewTileNumbers:
+            return game_->mnuTileNumbers_Click();
+        case MenuCommand::HelpContents:
+            return mnuHelpContents_Click();
+        case MenuCommand::HelpAbout:
+            emit aboutRequested();
+            return;
+        case MenuCommand::None:
+            return;
+    }
 }
 
 // The preview comes off when the pointer crosses the bare window (the gaps
@@ -214,7 +245,7 @@ void frmMain::setTileNumbersVisible(bool visible) {
 }
 
 void frmMain::setTileNumbersChecked(bool checked) {
-    menu_.mnuTileNumbers->setChecked(checked);
+    menu_.item(forms::MenuCommand::ViewTileNumbers)->setChecked(checked);
 }
 
 void frmMain::showModeDiagram(int mode) {
@@ -235,9 +266,7 @@ MessageAnswer frmMain::showMessage(const Message& message) {
 
 void frmMain::mnuHelpContents_Click() {
     if (services_.helpFilePath.isEmpty()) {
-        const QString noHelp =
-            tr("Unable to display Help Contents. There is no Help "
-               "associated with this project.");
+        const QString noHelp = tr(form::kNoHelpMessage);
         services_.messages.present(this, {noHelp.toStdString(), windowTitle().toStdString(),
                                           MessageButtons::Ok, MessageIcon::Information});
         return;
@@ -248,7 +277,7 @@ void frmMain::mnuHelpContents_Click() {
 // Nothing else moves: without the status bar its strip is bare window.
 void frmMain::mnuViewStatusBar_Click(bool checked) {
     sbStatusBar_->setVisible(checked);
-    menu_.mnuViewStatusBar->setChecked(checked);
+    menu_.item(forms::MenuCommand::ViewStatusBar)->setChecked(checked);
 }
 
 bool frmMain::event(QEvent* event) {
@@ -273,7 +302,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
-        menuBar()->setActiveAction(menu_.mnuFile->menuAction());
+        menuBar()->setActiveAction(menu_.firstMenu()->menuAction());
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -294,9 +323,10 @@ void frmMain::placeCentred() {
     if (!where) return;
     const QRect area = where->geometry();
     const QRect outer = frameGeometry();
-    const int topTwips =
-        centredTopTwips(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + twipsToPixels(topTwips));
+    const int topTwips = centredTopTwips(area.height() * forms::kTwipsPerPixel,
+                                         outer.height() * forms::kTwipsPerPixel);
+    move(area.left() + (area.width() - outer.width()) / 2,
+         area.top() + forms::twipsToPixels(topTwips));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -322,16 +352,13 @@ void frmMain::closeOtherWindows() {
 // store that cannot be written does not hold the close up.
 void frmMain::savePlacement() {
     const QRect outer = frameGeometry();
-    const std::array<std::pair<QString, int>, 4> placement{{
-        {QStringLiteral("MainLeft"), outer.x()},
-        {QStringLiteral("MainTop"), outer.y()},
-        {QStringLiteral("MainWidth"), outer.width()},
-        {QStringLiteral("MainHeight"), outer.height()},
-    }};
-    for (const auto& [key, pixels] : placement) {
+    // In the order of the form's keys: left, top, width, height.
+    const std::array<int, 4> placement{outer.x(), outer.y(), outer.width(), outer.height()};
+    for (std::size_t i = 0; i < placement.size(); ++i) {
         services_.settingsStore.SaveSetting(
-            kAppName, kSettingsSection, key,
-            placementText(static_cast<float>(pixels * kTwipsPerPixel)));
+            QLatin1String(form::kSettingsApplication), QLatin1String(form::kSettingsSection),
+            QLatin1String(form::kPlacementKeys[i]),
+            placementText(static_cast<float>(placement[i] * forms::kTwipsPerPixel)));
     }
 }
 

@@ -66,6 +66,7 @@ class frmMain final : public QMainWindow, public Display {
     void connectMenus();
     void wirePreviewClearing(QWidget* client);
 
+    void runMenuCommand(forms::MenuCommand command, bool checked);
     void mnuHelpContents_Click();
     void mnuViewStatusBar_Click(bool checked);
     void placeCentred();

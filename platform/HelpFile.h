@@ -8,9 +8,12 @@
 
 #include <QString>
 
+#include "MainWindowForm.h"
+
 namespace tenebrix::platform {
 
-inline constexpr const char* kHelpFileName = "Tenebrix.hlp";
+// The name the main window's form gives it.
+inline constexpr const char* kHelpFileName = forms::frmMain::kHelpFileName;
 
 // The help file as built in; empty for a build without one.
 QString helpFilePath();

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "AboutForm.h"
 #include "Launcher.h"
 #include "Message.h"
 #include "Registry.h"
@@ -26,7 +27,8 @@ inline constexpr const char* kSysInfoProgramName = "\\MSINFO32.EXE";
 
 inline constexpr const char* kSysInfoUnavailableMessage =
     "System Information Is Unavailable At This Time";
-inline constexpr const char* kSysInfoMessageTitle = "Tenebrix";
+// The About box shows it under the program's title.
+inline constexpr const char* kSysInfoMessageTitle = forms::frmAbout::kTitle;
 
 // Values are read into a buffer of this many bytes; a larger one counts as absent.
 inline constexpr std::uint32_t kRegistryValueBufferSize = 1024;

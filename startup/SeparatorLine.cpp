@@ -4,11 +4,16 @@
 
 #include <QPainter>
 
+#include "QtColour.h"
+#include "QtForms.h"
+
 namespace tenebrix::startup {
 
-SeparatorLine::SeparatorLine(int x1, int x2, int y, int width, QColor colour, QWidget* parent)
-    : QWidget(parent), colour_(colour) {
-    setGeometry(x1, y, x2 - x1 + 1, width);
+SeparatorLine::SeparatorLine(const forms::SeparatorLine& line, QWidget* parent)
+    : QWidget(parent), colour_(ui::toQColor(line.colour, parent->palette())) {
+    setObjectName(QLatin1String(line.name));
+    const QRect place = ui::toPixels({line.left, line.top, line.right - line.left, 0});
+    setGeometry(place.left(), place.top(), place.width(), line.pixels);
     // Pointer and keys go to whatever lies beneath.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -6,14 +6,16 @@
 #include <QColor>
 #include <QWidget>
 
+#include "SeparatorLines.h"
+
 namespace tenebrix::startup {
 
 class SeparatorLine : public QWidget {
     Q_OBJECT
 
   public:
-    // From (x1, y) to (x2, y) in the parent's logical pixels.
-    SeparatorLine(int x1, int x2, int y, int width, QColor colour, QWidget* parent);
+    // Named and placed as `line` says, within `parent`.
+    SeparatorLine(const forms::SeparatorLine& line, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

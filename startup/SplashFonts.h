@@ -4,25 +4,16 @@
 #pragma once
 
 #include <QFont>
-#include <QFontDatabase>
-#include <QStringList>
+
+#include "GameFonts.h"
+#include "SplashForm.h"
 
 namespace tenebrix::startup {
 
-inline QString splashFontFamily() {
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"Arial", "Liberation Sans", "Arimo"}) {
-        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
-            return QLatin1String(family);
-    }
-    return QFont().defaultFamily();
-}
-
-inline QFont splashFont(qreal points, bool bold) {
-    QFont font(splashFontFamily());
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+inline QFont splashFont(const forms::frmSplash::Label& label) {
+    return ui::fontOf(
+        ui::firstInstalledFamily(forms::frmSplash::kFontFamilies, QFont().defaultFamily()),
+        {label.points, label.bold});
 }
 
 }  // namespace tenebrix::startup

@@ -5,34 +5,41 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "AboutForm.h"
 #include "GameFonts.h"
 #include "MessageBoxPresenter.h"
-#include "OwnerTexts.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "PlacedLabel.h"
+#include "QtForms.h"
 #include "SeparatorLine.h"
 #include "SystemInfo.h"
-#include "Twips.h"
+#include "TabOrder.h"
 #include "VersionLine.h"
 
 namespace tenebrix::startup {
 
-using namespace forms;
-
-using ui::toPixels;
-using ui::TwipRect;
+namespace form = forms::frmAbout;
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& place) {
-    auto* label = ui::placeControl<QLabel>(parent, QLatin1String(name), place, text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QPixmap drawAboutPicture(int, qreal ratio) {
     return qt::aboutPicture(ratio);
+}
+
+QLabel* addLabel(QWidget* parent, const form::Label& label) {
+    // A word-wrapped caption starts at the top left.
+    const Qt::Alignment alignment =
+        label.wordWrap ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter;
+    return ui::placeLabel(
+        parent, QLatin1String(label.name), label.place, QString::fromUtf8(label.caption),
+        {label.bold ? ui::boldCaptionFont() : ui::formFont(), alignment, label.wordWrap});
+}
+
+QPushButton* addButton(QWidget* parent, const form::Button& button) {
+    return ui::placeControl<QPushButton>(parent, QLatin1String(button.name), button.place,
+                                         frmAbout::tr(button.caption));
 }
 
 }  // namespace
@@ -44,11 +51,11 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
       registry_(registry),
       launcher_(launcher),
       messages_(messages) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("About Tenebrix"));
+    setObjectName(QLatin1String(form::kName));
+    setWindowTitle(tr(form::kCaption));
     setWindowIcon(qt::programIcon());
     setFont(ui::formFont());
-    setFixedSize(toPixels({0, 0, 5655, 2850}).size());
+    setFixedSize(ui::toPixels({0, 0, form::kWidth, form::kHeight}).size());
     setModal(true);
     buildControls();
     Form_Load();
@@ -56,43 +63,32 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
 
 void frmAbout::buildControls() {
     auto* icon = new ui::PictureBox(ui::PictureBox::Border::Sunken, this);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setObjectName(QLatin1String(form::kIconName));
     icon->setPicture({&drawAboutPicture, 0});
-    // Sized to its picture: 28 pixels inside a sunken border.
-    const int side = 28 + 2 * ui::PictureBox::kSunkenBorderWidth;
-    icon->setGeometry(QRect(toPixels({240, 240, 0, 0}).topLeft(), QSize(side, side)));
+    // Sized to its picture, inside a sunken border.
+    const int side = form::kIconPicturePixels + 2 * ui::PictureBox::kSunkenBorderWidth;
+    const QRect place = ui::toPixels({form::kIconLeft, form::kIconTop, 0, 0});
+    icon->setGeometry(QRect(place.topLeft(), QSize(side, side)));
 
-    addLabel(this, "lblTitle", QString(), {1050, 240, 3885, 240})->setFont(ui::boldCaptionFont());
-    addLabel(this, "lblVersion", QString(), {1050, 480, 3885, 225});
-    addLabel(this, "lblDescription", QString::fromUtf8(kCopyrightLine), {1050, 840, 3885, 210});
-    addLabel(this, "Label1", QString::fromUtf8(kWebAddress), {1080, 1080, 3975, 255});
-    // An etched separator: a grey line with a white one just below.
-    const QRect grey = toPixels({225, 1350, 5450 - 225, 0});
-    new SeparatorLine(grey.left(), grey.right(), grey.top(), 1, QColor(128, 128, 128), this);
-    const QRect white = toPixels({240, 1365, 5450 - 240, 0});
-    new SeparatorLine(white.left(), white.right(), white.top(), 2, Qt::white, this);
-    auto* disclaimer =
-        addLabel(this, "lblDisclaimer", QString::fromUtf8(kLegalNotice), {255, 1545, 3870, 1185});
-    disclaimer->setWordWrap(true);
-    disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (const form::Label& label : form::kLabels) addLabel(this, label);
+    for (const forms::SeparatorLine& line : form::kLines) new SeparatorLine(line, this);
 
     // OK is both the default (Enter) and the cancel (Esc) button.
-    auto* ok = ui::placeControl<QPushButton>(this, QStringLiteral("cmdOK"), {4245, 1905, 1260, 345},
-                                             tr("OK"));
+    auto* ok = addButton(this, form::cmdOK);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* sysInfo = ui::placeControl<QPushButton>(this, QStringLiteral("cmdSysInfo"),
-                                                  {4260, 2355, 1245, 345}, tr("&System Info..."));
+    auto* sysInfo = addButton(this, form::cmdSysInfo);
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    setTabOrder(ok, sysInfo);
+    ui::setTabOrder(this, form::kTabOrder);
 }
 
+// The title and the version line are written as the box loads.
 void frmAbout::Form_Load() {
-    findChild<QLabel*>(QStringLiteral("lblVersion"))
-        ->setText(QString::fromStdString(VersionLine(kProgramVersion)));
-    findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QStringLiteral("Tenebrix"));
+    findChild<QLabel*>(QLatin1String(form::lblVersion.name))
+        ->setText(QString::fromStdString(forms::VersionLine(forms::kProgramVersion)));
+    findChild<QLabel*>(QLatin1String(form::lblTitle.name))->setText(QLatin1String(form::kTitle));
 }
 
 // The failure message is modal over the About box, which stays open.

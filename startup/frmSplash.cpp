@@ -7,31 +7,28 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "ControlNames.h"
-#include "OwnerTexts.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
 #include "PlacedControl.h"
+#include "PlacedLabel.h"
+#include "QtForms.h"
 #include "SeparatorLine.h"
 #include "SplashFonts.h"
 #include "SplashForm.h"
 #include "StartupTrace.h"
-#include "Twips.h"
 
 namespace tenebrix::startup {
 
-using namespace forms;
-
-using ui::toPixels;
-using ui::TwipRect;
+namespace form = forms::frmSplash;
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& place,
-                 const QFont& font) {
-    auto* label = ui::placeControl<QLabel>(parent, QLatin1String(name), place, text);
-    label->setFont(font);
-    return label;
+// A word-wrapped caption starts at the top left; the others are centred up
+// and down.
+Qt::Alignment alignmentOf(const form::Label& label) {
+    if (label.wordWrap) return Qt::AlignLeft | Qt::AlignTop;
+    const Qt::Alignment across = label.align == form::Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+    return across | Qt::AlignVCenter;
 }
 
 // Labels sized to their text keep their left edge and grow to fit.
@@ -50,24 +47,25 @@ QPixmap drawLogoFrame(int frame, qreal ratio) {
 frmSplash::frmSplash(std::function<void()> showMainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       showMainWindow_(std::move(showMainWindow)) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QLatin1String(form::kName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(qt::programIcon());
-    setWindowTitle(QStringLiteral("Tenebrix"));
-    setFixedSize(toPixels({0, 0, 7725, 3780}).size());
+    setWindowTitle(QLatin1String(form::kCaption));
+    setFixedSize(ui::toPixels({0, 0, form::kWidth, form::kHeight}).size());
 
     auto* frame =
-        ui::placeControl<QFrame>(this, QStringLiteral("fraMainFrame"), {45, 0, 7650, 3720});
+        ui::placeControl<QFrame>(this, QLatin1String(form::kFrameName), form::fraMainFrame);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
 
-    for (int k = 0; k < kLogoFrames; ++k) {
+    for (int k = 0; k < form::kLogoFrames; ++k) {
         auto* logo = new ui::PictureBox(ui::PictureBox::Border::Sunken, frame);
-        logo->setObjectName(QString::fromStdString(forms::arrayName("picLogo", k)));
+        logo->setObjectName(ui::arrayName(form::kLogoName, k));
         logo->setPicture({&drawLogoFrame, k});
-        // The box is sized to its picture: 121 pixels inside a sunken border.
-        const int side = 121 + 2 * ui::PictureBox::kSunkenBorderWidth;
-        logo->setGeometry(QRect(toPixels({375, 600, 0, 0}).topLeft(), QSize(side, side)));
+        // The box is sized to its picture, inside a sunken border.
+        const int side = form::kLogoPicturePixels + 2 * ui::PictureBox::kSunkenBorderWidth;
+        const QRect place = ui::toPixels({form::kLogoLeft, form::kLogoTop, 0, 0});
+        logo->setGeometry(QRect(place.topLeft(), QSize(side, side)));
         logo->setVisible(k == 0);
         picLogo_[k] = logo;
     }
@@ -76,9 +74,9 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    Timer1.setInterval(kTickMilliseconds);
+    Timer1.setInterval(form::kTickMilliseconds);
     // A named child, so tests find it; as a member it leaves its parent first.
-    Timer1.setObjectName(QLatin1String(forms::frmSplash::kTimerName));
+    Timer1.setObjectName(QLatin1String(form::kTimerName));
     Timer1.setParent(this);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Timer1.start();
@@ -86,34 +84,18 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
 }
 
 void frmSplash::buildLabels(QFrame* frame) {
-    auto* product = addLabel(frame, "lblProductName", QStringLiteral("Tenebrix 1.01"),
-                             {2520, 480, 4155, 765}, splashFont(32.25, true));
-    sizeToText(product);
-    auto* platformLabel = addLabel(frame, "lblPlatform", QStringLiteral("for Windows '95"),
-                                   {2520, 1200, 2415, 360}, splashFont(15.75, true));
-    platformLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    sizeToText(platformLabel);
-    addLabel(frame, "lblCopyright", QString::fromUtf8(kCopyrightLine), {2520, 1800, 3015, 255},
-             splashFont(8.25, false));
-    addLabel(frame, "lblCompany", QString::fromUtf8(kWebAddress), {2520, 2040, 3015, 255},
-             splashFont(8.25, false))
-        ->setTextFormat(Qt::PlainText);
-    const QRect line = toPixels({360, 2640, 7320 - 360, 0});
-    auto* line2 = new SeparatorLine(line.left(), line.right(), line.top(), 1,
-                                    palette().color(QPalette::Window), frame);
-    line2->setObjectName(QStringLiteral("Line2"));
-    auto* line1 =
-        new SeparatorLine(line.left(), line.right(), line.top(), 2, QColor(128, 128, 128), frame);
-    line1->setObjectName(QStringLiteral("Line1"));
-    auto* warning = addLabel(frame, "lblWarning", QString::fromUtf8(kLegalNotice),
-                             {480, 2760, 5895, 855}, splashFont(8.25, false));
-    warning->setWordWrap(true);
-    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (const form::Label& entry : form::kLabels) {
+        QLabel* label = ui::placeLabel(frame, QLatin1String(entry.name), entry.place,
+                                       QString::fromUtf8(entry.caption),
+                                       {splashFont(entry), alignmentOf(entry), entry.wordWrap});
+        if (entry.growsToText) sizeToText(label);
+    }
+    for (const forms::SeparatorLine& line : form::kLines) new SeparatorLine(line, frame);
 }
 
 int frmSplash::visibleLogoFrame() const {
     int shown = -1;
-    for (int k = 0; k < kLogoFrames; ++k) {
+    for (int k = 0; k < form::kLogoFrames; ++k) {
         if (picLogo_[k]->isVisibleTo(this)) {
             if (shown != -1) return -1;
             shown = k;
@@ -124,8 +106,8 @@ int frmSplash::visibleLogoFrame() const {
 
 void frmSplash::Timer1_Timer() {
     const int tick = ticks_;
-    if (tick >= 1 && tick <= kLogoFrames - 1) stepLogo(tick - 1, tick);
-    if (tick == kLogoFrames) {
+    if (tick >= 1 && tick <= form::kLogoFrames - 1) stepLogo(tick - 1, tick);
+    if (tick == form::kHandOverTick) {
         // The game window is up before the splash goes, so the program is
         // never without a window.
         Timer1.stop();

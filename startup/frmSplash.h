@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "SplashForm.h"
+
 class QFrame;
 
 namespace tenebrix::ui {
@@ -21,9 +23,6 @@ class frmSplash final : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int kLogoFrames = 6;
-    static constexpr int kTickMilliseconds = 500;
-
     // `showMainWindow` creates, loads and shows the game window; the splash
     // calls it once, on its seventh tick, and closes right after.
     explicit frmSplash(std::function<void()> showMainWindow);
@@ -39,7 +38,7 @@ class frmSplash final : public QWidget {
     void stepLogo(int from, int to);
 
     std::function<void()> showMainWindow_;
-    std::array<ui::PictureBox*, kLogoFrames> picLogo_{};
+    std::array<ui::PictureBox*, forms::frmSplash::kLogoFrames> picLogo_{};
     QTimer Timer1;
     std::int16_t ticks_ = 0;
 };

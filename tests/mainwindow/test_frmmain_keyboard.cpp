@@ -3,9 +3,12 @@
 // arrows move its focus, Space and Enter play, and each tile reads its state.
 #include <QAccessible>
 #include <QApplication>
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 #include "MainWindowFixture.h"
+#include "TabOrder.h"
 
 using namespace tenebrix;
 using namespace tenebrix::testing;
@@ -38,6 +41,18 @@ class FrmMainKeyboardTest : public QObject {
             press(Qt::Key_Tab);
         QCOMPARE(visited, QStringList({"cmdNewPuzzle", "cmdReset", "ScrollTileSet", "ScrollMode",
                                        "ScrollLevel", "picTile(1)", "cmdHint"}));
+        // The order every front end reads from the form, tile 1 being the board's stop.
+        const auto& formOrder = forms::frmMain::kTabOrder;
+        const auto focusAtStart =
+            std::find_if(std::begin(formOrder), std::end(formOrder),
+                         [](const char* name) { return name == forms::frmMain::kFocusAtStart; }) -
+            std::begin(formOrder);
+        QStringList fromForm;
+        for (std::size_t i = 1; i <= std::size(formOrder); ++i) {
+            const char* name = formOrder[(focusAtStart + i) % std::size(formOrder)];
+            fromForm << (name == forms::frmMain::kBoardStop ? ui::arrayName(name, 1) : name);
+        }
+        QCOMPARE(visited, fromForm);
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         // The arrows stop at the edges; each walk starts where the one before ended.
         const QList<std::pair<QString, int>> walks{

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include "MainWindowFixture.h"
 
@@ -166,6 +167,22 @@ class FrmMainPlayTest : public QObject {
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
         QCOMPARE(QApplication::activePopupWidget(), fixture.control("mnuHelp"));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
+    // Each menu command does what its item names, from its shortcut where it has one.
+    void menuCommandsReachTheirActions() {
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show(true));
+        fixture.click({7});
+        QTest::keyClick(fixture.window.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(fixture.caption("lblMoves"), QString("0"));
+        QTest::keyClick(fixture.window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(fixture.messages.shown.size(), size_t(1));
+        QCOMPARE(fixture.messages.shown.back().title, std::string("Hint"));
+        QSignalSpy aboutRequests(fixture.window.get(), &ui::frmMain::aboutRequested);
+        fixture.control<QAction>("mnuHelpAbout")->trigger();
+        QCOMPARE(aboutRequests.size(), 1);
+        QVERIFY2(fixture.messages.brokenRule.empty(), fixture.messages.brokenRule.c_str());
     }
 
     void helpOpensTheViewerOrSaysThereIsNone() {

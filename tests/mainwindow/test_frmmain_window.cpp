@@ -2,6 +2,9 @@
 // The main window as laid out and placed: control places, captions that fit, the
 // status bar, where it opens and what closing stores, and the real message boxes.
 #include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -107,6 +110,44 @@ class FrmMainWindowTest : public QObject {
             {key + "Width", QString::number(outer.width() * 15)},
             {key + "Height", QString::number(outer.height() * 15)}};
         QCOMPARE(fixture.store.values, placement);
+    }
+
+    // The menu bar item by item, as the game's documents give it: name,
+    // caption with its access key, shortcut and check mark.
+    void menusAndCaptionAlignmentsAsDocumented() {
+        MainWindowFixture fixture;
+        QStringList items;
+        for (QAction* entry : fixture.window->menuBar()->actions()) {
+            items << entry->menu()->objectName() + " " + entry->text();
+            for (QAction* item : entry->menu()->actions()) {
+                const QString check =
+                    item->isCheckable() ? (item->isChecked() ? "[x]" : "[ ]") : QString();
+                items << QStringList{"", item->objectName(),
+                                     item->isSeparator() ? "-" : item->text(),
+                                     item->shortcut().toString(), check}
+                             .join(' ')
+                             .trimmed();
+            }
+        }
+        QCOMPARE(
+            items,
+            QStringList({"mnuFile &File", "mnuHint &Hint Ctrl+H", "mnuFileNew &New Puzzle Ctrl+N",
+                         "mnuReset &Reset Puzzle Ctrl+R", "mnuFileBar1 -", "mnuFileExit E&xit",
+                         "mnuView &View", "mnuViewStatusBar Status &Bar  [x]",
+                         "mnuTileNumbers &Tile Numbers  [ ]", "mnuHelp &Help",
+                         "mnuHelpContents How to Play", "mnuHelpBar1 -",
+                         "mnuHelpAbout &About Tenebrix..."}));
+
+        // Captions sit at the top of their labels; "Moves:" ends where the
+        // counter's digits begin.
+        const std::pair<const char*, Qt::Alignment> alignments[] = {
+            {"lblTileSet", Qt::AlignHCenter}, {"lblMode", Qt::AlignHCenter},
+            {"lblLevel", Qt::AlignHCenter},   {"lblMovesLabel", Qt::AlignRight},
+            {"lblMoves", Qt::AlignLeft},      {"lblTileNumbers(13)", Qt::AlignHCenter}};
+        for (const auto& [name, across] : alignments)
+            QCOMPARE(fixture.control<QLabel>(name)->alignment(), across | Qt::AlignTop);
+        QCOMPARE(fixture.control<QGroupBox>("Frame1")->title(), QString("Puzzle Settings"));
+        QCOMPARE(fixture.window->windowTitle(), QString("Tenebrix"));
     }
 
     void minimisedOrFailingStoreStillCloses() {

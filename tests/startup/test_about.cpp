@@ -54,6 +54,32 @@ class AboutTest : public QObject {
         }
     }
 
+    // The etched separator: a grey row with two white rows under it, across
+    // the box; Tab goes from OK, which opens in focus, to System Info.
+    void etchedLineAndTabOrder() {
+        frmAbout about(registry, launcher, messages, nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QImage shown = about.grab().toImage();
+        const QColor window = about.palette().color(QPalette::Window);
+        const QList<std::pair<int, QColor>> rows{{89, window},
+                                                 {90, QColor(128, 128, 128)},
+                                                 {91, Qt::white},
+                                                 {92, Qt::white},
+                                                 {93, window}};
+        for (const auto& [y, colour] : rows) {
+            for (const int x : {17, 200, 361})
+                QVERIFY2(shown.pixelColor(x, y) == colour,
+                         qPrintable(QString("%1,%2").arg(x).arg(y)));
+        }
+        QCOMPARE(shown.pixelColor(14, 91), window);  // the white line starts a pixel later
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdSysInfo"));
+    }
+
     void systemInfoStartsTheDesktopsTool_data() {
         QTest::addColumn<QString>("desktop");  // XDG_CURRENT_DESKTOP
         QTest::addColumn<QStringList>("installed");

@@ -28,6 +28,11 @@ class SplashTest : public QObject {
         }
         const auto* warning = splash->findChild<QLabel*>("lblWarning");
         QVERIFY(warning->heightForWidth(warning->width()) <= warning->height());
+        // Across the frame a two-pixel grey line, which covers the one in the
+        // window's colour drawn first.
+        auto* frame = splash->findChild<QWidget*>("fraMainFrame");
+        const QImage shown = frame->grab().toImage();
+        for (const int y : {176, 177}) QCOMPARE(shown.pixelColor(100, y), QColor(128, 128, 128));
         splash->show();
         QCOMPARE(splash->visibleLogoFrame(), 0);
         for (int tick = 1; tick <= 7; ++tick) {
@@ -35,6 +40,22 @@ class SplashTest : public QObject {
             QCOMPARE(mainWindowsShown, tick == 7 ? 1 : 0);
             if (tick < 7) QCOMPARE(splash->visibleLogoFrame(), tick - 1);
         }
+    }
+
+    // Line2 takes the window's background colour, whatever the desktop makes
+    // it, not the button face of a picture box.
+    void lineTwoIsInTheWindowsColour() {
+        const QPalette usual = QApplication::palette();
+        QPalette distinct = usual;
+        distinct.setColor(QPalette::Window, QColor(10, 20, 30));
+        distinct.setColor(QPalette::Button, QColor(200, 100, 50));
+        QApplication::setPalette(distinct);
+        {
+            frmSplash splash([] {});
+            QCOMPARE(splash.findChild<QWidget*>("Line2")->grab().toImage().pixelColor(0, 0),
+                     QColor(10, 20, 30));
+        }
+        QApplication::setPalette(usual);
     }
 
     // The game window is up before the splash goes, which closing unloads. Keys and clicks do

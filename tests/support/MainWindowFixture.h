@@ -13,6 +13,7 @@
 #include "GameInvariants.h"
 #include "MessageBoxPresenter.h"
 #include "PatternTable.h"
+#include "QtForms.h"
 #include "ScriptedRandom.h"
 #include "frmMain.h"
 

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows' data from forms/ in Qt's types: places in logical pixels (Qt
+// scales those on high-density screens itself), names as QStrings, alignments.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include "ControlNames.h"
+#include "LabelAlignment.h"
+#include "Twips.h"
+
+namespace tenebrix::ui {
+
+inline QRect toPixels(const forms::TwipRect& r) {
+    const forms::PixelRect pixels = forms::toPixelRect(r);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+// "picTile(7)" for ("picTile", 7).
+inline QString arrayName(const char* name, int index) {
+    return QString::fromStdString(forms::arrayName(name, index));
+}
+
+// Across only; the caller picks the place up and down.
+constexpr Qt::Alignment toQtAlignment(forms::frmMain::TextAlign align) {
+    switch (align) {
+        case forms::frmMain::TextAlign::Centre:
+            return Qt::AlignHCenter;
+        case forms::frmMain::TextAlign::Right:
+            return Qt::AlignRight;
+        case forms::frmMain::TextAlign::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+}  // namespace tenebrix::ui
