@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drives the game's page in Debian's headless Chromium and reads its pixels
+// back: launching, opening the game, screenshots and picture comparisons.
+import { chromium } from 'playwright-core';
+import { PNG } from 'pngjs';
+import fs from 'node:fs';
+import { fileURLToPath } from 'node:url';
+import { serveSite } from './server.mjs';
+
+const fromRoot = (relative) => fileURLToPath(new URL(`../../${relative}`, import.meta.url));
+export const SITE_DIR = process.env.TENEBRIX_SITE_DIR ?? fromRoot('build-web/site');
+const PICTURES_DIR = process.env.TENEBRIX_PICTURES_DIR ?? fromRoot('build-web-test/pictures');
+
+// Every wait is bounded: a page that stops answering fails the test.
+const STEP_TIMEOUT_MS = 10_000;
+const CHROMIUM_ARGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
+  '--no-first-run', '--disable-background-networking', '--disable-component-update',
+  '--disable-sync', '--force-color-profile=srgb', '--hide-scrollbars'];
+
+// A browser with a fresh profile and a server for the site, closed by `t.after`.
+export async function startBrowser(t) {
+  const site = await serveSite(SITE_DIR);
+  const browser = await chromium.launch({
+    executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
+    args: CHROMIUM_ARGS, timeout: 30_000});
+  t.after(async () => { await browser.close(); await site.close(); });
+  return {browser, site};
+}
+
+export async function newContext(browser, options = {}) {
+  const context = await browser.newContext({viewport: {width: 800, height: 600}, ...options});
+  context.setDefaultTimeout(STEP_TIMEOUT_MS);
+  return context;
+}
+
+// The decoded PNG of a picture as the game's own picture code draws it.
+const pictureCache = new Map();
+export function picture(name) {
+  if (!pictureCache.has(name))
+    pictureCache.set(name, PNG.sync.read(fs.readFileSync(`${PICTURES_DIR}/${name}.png`)));
+  return pictureCache.get(name);
+}
+
+export async function screen(page) {
+  return PNG.sync.read(await page.screenshot({animations: 'disabled', caret: 'hide'}));
+}
+
+export const rgbaAt = (image, x, y) => Array.from(image.data.subarray(4 * (y * image.width + x), 4 * (y * image.width + x) + 4));
+const same = (a, b) => a[0] === b[0] && a[1] === b[1] && a[2] === b[2];
+
+// The CSS box inside an element's border and padding, where its picture shows.
+export async function contentBox(page, id) {
+  return page.evaluate((id) => {
+    const element = document.getElementById(id);
+    const box = element.getBoundingClientRect(), style = getComputedStyle(element);
+    const inset = (side) => parseFloat(style[`border${side}Width`]) + parseFloat(style[`padding${side}`]);
+    return {x: box.left + inset('Left'), y: box.top + inset('Top'),
+            width: box.width - inset('Left') - inset('Right'), height: box.height - inset('Top') - inset('Bottom')};
+  }, id);
+}
+
+// Screen pixels in `box` (device pixels) that do not show `pic` scaled to
+// the box's size. Transparent picture pixels are skipped. Where a screen
+// pixel's centre falls within `slack` of a picture pixel's edge, either
+// neighbour's colour counts: a crisp picture at a fractional scale must pick
+// one of them, a blurred one shows a mixture of both.
+export function mismatches(shot, box, pic, slack) {
+  const found = [];
+  const sourceAt = (u, v) => rgbaAt(pic, Math.min(pic.width - 1, Math.max(0, u)), Math.min(pic.height - 1, Math.max(0, v)));
+  for (let y = 0; y < box.height; ++y) {
+    for (let x = 0; x < box.width; ++x) {
+      const u = (x + 0.5) * pic.width / box.width, v = (y + 0.5) * pic.height / box.height;
+      const us = [Math.floor(u)], vs = [Math.floor(v)];
+      if (u % 1 < slack) us.push(Math.floor(u) - 1); else if (u % 1 > 1 - slack) us.push(Math.floor(u) + 1);
+      if (v % 1 < slack) vs.push(Math.floor(v) - 1); else if (v % 1 > 1 - slack) vs.push(Math.floor(v) + 1);
+      const candidates = us.flatMap((cu) => vs.map((cv) => sourceAt(cu, cv)));
+      if (candidates.some((c) => c[3] === 0)) continue;
+      const got = rgbaAt(shot, box.x + x, box.y + y);
+      if (!candidates.some((c) => same(c, got))) found.push({x, y, got, want: candidates[0]});
+    }
+  }
+  return found;
+}
+
+// How `pic` shows in element `id`: the mismatching pixels at the best of the
+// device-pixel origins around the element's place (the browser snaps
+// fractional places to whole pixels either way).
+export function pictureMismatches(shot, cssBox, dpr, pic) {
+  const slack = Number.isInteger(dpr) ? 0 : 0.3;
+  const width = Math.round(cssBox.width * dpr), height = Math.round(cssBox.height * dpr);
+  let best;
+  for (const dy of [0, -1, 1]) {
+    for (const dx of [0, -1, 1]) {
+      const box = {x: Math.round(cssBox.x * dpr) + dx, y: Math.round(cssBox.y * dpr) + dy, width, height};
+      const found = mismatches(shot, box, pic, slack);
+      if (!best || found.length < best.length) best = found;
+      if (found.length === 0) return found;
+    }
+  }
+  return best;
+}
