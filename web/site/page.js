@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the game: it shows what the game (WebAssembly, from
+// the same C++ as the desktop) asks for and forwards the player's input.
+// The game's rules, texts and pictures all come from the game itself.
+"use strict";
+
+var tenebrixPage = (() => {
+  const $ = (id) => document.getElementById(id);
+  const pictures = new Map();  // key -> canvas holding the picture
+  let game = null;             // the WebAssembly module once it has loaded
+  let busy = false;            // a message box is open: the game waits for it
+  let mainShown = false;
+  const scale = Math.max(1, Math.floor(window.devicePixelRatio || 1));
+
+  // --- What the game asks of the page ---------------------------------
+
+  const page = {
+    setText(id, text) { $(id).textContent = text; },
+    setVisible(id, visible) { $(id).hidden = !visible; },
+    setChecked(id, checked) { $(id).setAttribute("aria-checked", String(checked)); },
+    setBackColour(id, colour) { $(id).style.backgroundColor = colour; },
+    setAccessibleName(id, name) { $(id).setAttribute("aria-label", name); },
+    setScrollValue(id, value) { scrollBars.get(id).show(value); },
+    focus(id) { $(id).focus(); },
+    definePicture(key, width, height, rgba) {
+      const canvas = document.createElement("canvas");
+      canvas.width = width;
+      canvas.height = height;
+      canvas.getContext("2d").putImageData(
+        new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
+      pictures.set(key, canvas);
+    },
+    // Drawn pixel for pixel into the box's canvas, which is sized in device
+    // pixels; its size on the page stays that of the picture at 96 dpi.
+    showPicture(id, key) {
+      const element = $(id);
+      const canvas = element.tagName === "CANVAS" ? element : element.querySelector("canvas");
+      const picture = pictures.get(key);
+      if (canvas.width !== picture.width || canvas.height !== picture.height) {
+        canvas.width = picture.width;
+        canvas.height = picture.height;
+      }
+      const context = canvas.getContext("2d");
+      context.clearRect(0, 0, canvas.width, canvas.height);
+      context.drawImage(picture, 0, 0);
+    },
+    showWindow(id) {
+      $(id).hidden = false;
+      if (id === "frmMain") { mainShown = true; statusClock.start(); }
+    },
+    showModal(id) { $(id).showModal(); },
+    closeWindow(id) {
+      const element = $(id);
+      if (element.tagName === "DIALOG") element.close(); else element.hidden = true;
+    },
+    showMessage(text, title, yesNo, icon) { return messageBox.show(text, title, yesNo, icon); },
+    openHelp(path) {
+      const opened = window.open(path + "#contents", "_blank");
+      return opened ? "" : "The browser did not open the help page in a new tab.";
+    },
+    exit() {
+      savePlacement();
+      for (const dialog of document.querySelectorAll("dialog[open]")) dialog.close();
+      $("frmMain").hidden = true;
+      mainShown = false;
+      window.close();
+    },
+  };
+
+  // --- Calls into the game ----------------------------------------------
+
+  // A command that may show a message runs asynchronously: the game is
+  // suspended while the box is open. Nothing else reaches the game then.
+  function call(name, ...args) {
+    if (!game || busy) return;
+    game.ccall(name, null, args.map(() => "number"), args, { async: true });
+  }
+  function quick(name, ...args) {
+    if (game && !busy) game["_" + name](...args);
+  }
+
+  // --- Message box --------------------------------------------------------
+
+  const messageBox = {
+    show(text, title, yesNo, icon) {
+      busy = true;
+      const dialog = $("msgBox");
+      $("msgTitle").textContent = title;
+      $("msgText").textContent = text.replace(/\r\n/g, "\n");
+      $("msgIcon").hidden = !icon;
+      $("msgOK").hidden = yesNo;
+      $("msgYes").hidden = !yesNo;
+      $("msgNo").hidden = !yesNo;
+      const returnFocus = document.activeElement;
+      return new Promise((resolve) => {
+        const answer = (value) => {
+          for (const [id, handler] of handlers) $(id).removeEventListener("click", handler);
+          dialog.removeEventListener("cancel", onCancel);
+          dialog.removeEventListener("keydown", onKey);
+          dialog.close();
+          busy = false;
+          if (returnFocus && returnFocus.isConnected) returnFocus.focus();
+          resolve(value);
+        };
+        const handlers = [["msgOK", () => answer(0)], ["msgYes", () => answer(1)],
+                          ["msgNo", () => answer(2)]];
+        for (const [id, handler] of handlers) $(id).addEventListener("click", handler);
+        // Esc closes a box with OK only; Yes and No must be chosen.
+        const onCancel = (event) => { event.preventDefault(); if (!yesNo) answer(0); };
+        const onKey = (event) => {
+          const key = event.key.toUpperCase();
+          if (yesNo && (key === "Y" || key === "N")) {
+            event.preventDefault();
+            answer(key === "Y" ? 1 : 2);
+          }
+        };
+        dialog.addEventListener("cancel", onCancel);
+        dialog.addEventListener("keydown", onKey);
+        dialog.showModal();
+        $(yesNo ? "msgYes" : "msgOK").focus();
+      });
+    },
+  };
+
+  // --- Status bar: date and time, woken once at each change of minute ----
+
+  const statusClock = {
+    timer: 0,
+    start() { if (!this.timer) this.tick(); },
+    tick() {
+      const now = new Date();
+      $("Panels(2)").textContent = now.toLocaleDateString(undefined, { dateStyle: "short" });
+      $("Panels(3)").textContent = now.toLocaleTimeString(undefined, { timeStyle: "short" });
+      const toNextMinute = 60000 - (now.getSeconds() * 1000 + now.getMilliseconds());
+      this.timer = setTimeout(() => this.tick(), toNextMinute + 5);
+    },
+  };
+
+  // --- Placement on leaving, in twips; never read back ------------------
+
+  function savePlacement() {
+    if (!mainShown) return;
+    const box = $("frmMain").getBoundingClientRect();
+    const twips = (pixels) => String(Number(Math.fround(pixels * 15).toPrecision(7)));
+    const values = { MainLeft: box.left, MainTop: box.top, MainWidth: box.width,
+                     MainHeight: box.height };
+    try {
+      for (const [key, pixels] of Object.entries(values))
+        localStorage.setItem("Tenebrix/Settings/" + key, twips(pixels));
+    } catch (error) {
+      // A store that cannot be written does not hold the leaving up.
+    }
+  }
+  window.addEventListener("pagehide", savePlacement);
+
+  // --- Scroll bars ----------------------------------------------------------
+
+  const scrollBars = new Map();
+  const scrollCalls = { ScrollTileSet: "tenebrix_scroll_tile_set", ScrollMode: "tenebrix_scroll_mode",
+                        ScrollLevel: "tenebrix_scroll_level" };
+
+  function makeScrollBar(bar) {
+    const min = Number(bar.getAttribute("aria-valuemin"));
+    const max = Number(bar.getAttribute("aria-valuemax"));
+    const small = Number(bar.dataset.small);
+    const large = Number(bar.dataset.large);
+    const track = bar.querySelector(".track");
+    const thumb = bar.querySelector(".thumb");
+    let value = min;
+    const room = () => track.clientWidth - thumb.offsetWidth;
+    const self = {
+      get value() { return value; },
+      // Moves the thumb; the game is not told.
+      show(newValue) {
+        value = Math.min(max, Math.max(min, newValue));
+        bar.setAttribute("aria-valuenow", String(value));
+        thumb.style.left = (max > min ? Math.round((value - min) * room() / (max - min)) : 0) + "px";
+      },
+      // The player's change: the game's change reaction runs when it moved.
+      change(newValue) {
+        const before = value;
+        self.show(newValue);
+        if (value !== before) quick(scrollCalls[bar.id], value);
+      },
+    };
+    // Held arrows and track repeat, as on the desktop.
+    function repeat(step, until) {
+      step();
+      let timer = setTimeout(function again() { if (!until()) { step(); timer = setTimeout(again, 50); } }, 350);
+      const stop = () => { clearTimeout(timer); window.removeEventListener("pointerup", stop);
+                           for (const a of bar.querySelectorAll(".pressed")) a.classList.remove("pressed"); };
+      window.addEventListener("pointerup", stop);
+    }
+    bar.addEventListener("pointerdown", (event) => {
+      if (busy || event.button !== 0) return;
+      event.preventDefault();
+      bar.focus();
+      const target = event.target;
+      if (target.classList.contains("arrow")) {
+        target.classList.add("pressed");
+        const step = target.classList.contains("left") ? -small : small;
+        repeat(() => self.change(value + step), () => false);
+      } else if (target === thumb) {
+        dragThumb(event);
+      } else if (target === track) {
+        const x = event.clientX;
+        const towards = () => {
+          const box = thumb.getBoundingClientRect();
+          return x < box.left ? -1 : x >= box.right ? 1 : 0;
+        };
+        repeat(() => { const d = towards(); if (d) self.change(value + d * large); }, () => towards() === 0);
+      }
+    });
+    // The thumb follows the pointer; the value changes when it is let go.
+    function dragThumb(event) {
+      thumb.classList.add("pressed");
+      const startX = event.clientX;
+      const startLeft = thumb.offsetLeft;
+      let dropped = value;
+      const move = (e) => {
+        const left = Math.min(room(), Math.max(0, startLeft + e.clientX - startX));
+        thumb.style.left = left + "px";
+        dropped = room() > 0 ? min + Math.round(left * (max - min) / room()) : value;
+      };
+      const up = () => {
+        window.removeEventListener("pointermove", move);
+        window.removeEventListener("pointerup", up);
+        thumb.classList.remove("pressed");
+        self.show(value);  // back to its place if nothing changes
+        self.change(dropped);
+      };
+      window.addEventListener("pointermove", move);
+      window.addEventListener("pointerup", up);
+    }
+    bar.addEventListener("keydown", (event) => {
+      const steps = { ArrowLeft: -small, ArrowUp: -small, ArrowRight: small, ArrowDown: small,
+                      PageUp: -large, PageDown: large };
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      if (event.key in steps) self.change(value + steps[event.key]);
+      else if (event.key === "Home") self.change(min);
+      else if (event.key === "End") self.change(max);
+      else return;
+      event.preventDefault();
+    });
+    scrollBars.set(bar.id, self);
+    self.show(min);
+  }
+
+  // --- Board ------------------------------------------------------------------
+
+  function wireBoard() {
+    for (const tile of document.querySelectorAll("button.tile")) {
+      const n = Number(tile.dataset.tile);
+      tile.addEventListener("click", () => call("tenebrix_tile_click", n));
+      tile.addEventListener("mousemove", () => quick("tenebrix_tile_move", n));
+      tile.addEventListener("keydown", (event) => {
+        const steps = { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] };
+        const step = steps[event.key];
+        if (!step || event.altKey || event.ctrlKey) return;
+        event.preventDefault();
+        const row = Math.min(4, Math.max(0, Math.floor((n - 1) / 5) + step[0]));
+        const column = Math.min(4, Math.max(0, (n - 1) % 5 + step[1]));
+        const next = $("picTile(" + (row * 5 + column + 1) + ")");
+        if (next === tile) return;
+        next.tabIndex = 0;
+        next.focus();
+        tile.tabIndex = -1;
+      });
+    }
+    for (const label of document.querySelectorAll(".tilenumber"))
+      label.addEventListener("mousemove", () => quick("tenebrix_tile_number_move"));
+    // The bare window, the frame's own area, Hint and Reset take the
+    // preview off as the pointer crosses them; New Puzzle when a button is
+    // released over it.
+    $("frmMain").addEventListener("mousemove", (event) => {
+      if (event.target.hasAttribute("data-bare")) quick("tenebrix_hide_move");
+    });
+    for (const id of ["cmdHint", "cmdReset"])
+      $(id).addEventListener("mousemove", () => quick("tenebrix_hide_move"));
+    $("cmdNewPuzzle").addEventListener("mouseup", () => quick("tenebrix_hide_move"));
+    for (const button of document.querySelectorAll("#clientArea .command"))
+      button.addEventListener("click", () => call("tenebrix_command", Number(button.dataset.command)));
+  }
+
+  // --- Menus --------------------------------------------------------------------
+
+  const titles = () => [...document.querySelectorAll(".menutitle")];
+  const openTitle = () => titles().find((t) => t.getAttribute("aria-expanded") === "true");
+  const itemsOf = (title) => [...title.nextElementSibling.querySelectorAll(".item")];
+
+  function openMenu(title, focusFirst) {
+    closeMenus();
+    title.setAttribute("aria-expanded", "true");
+    title.nextElementSibling.hidden = false;
+    title.focus();
+    if (focusFirst) itemsOf(title)[0].focus();
+  }
+  function closeMenus() {
+    for (const title of titles()) {
+      title.setAttribute("aria-expanded", "false");
+      title.nextElementSibling.hidden = true;
+    }
+  }
+  function choose(item) {
+    closeMenus();
+    if (mainShown) $("cmdHint").ownerDocument.activeElement.blur?.();
+    call("tenebrix_command", Number(item.dataset.command));
+  }
+
+  function wireMenus() {
+    for (const title of titles()) {
+      title.addEventListener("click", () => {
+        if (title.getAttribute("aria-expanded") === "true") closeMenus(); else openMenu(title, false);
+      });
+      title.addEventListener("mouseenter", () => { if (openTitle() && openTitle() !== title) openMenu(title, false); });
+    }
+    for (const item of document.querySelectorAll(".popup .item")) {
+      item.addEventListener("click", () => choose(item));
+      item.addEventListener("mouseenter", () => item.focus());
+    }
+    document.addEventListener("pointerdown", (event) => {
+      if (!event.target.closest(".menu")) closeMenus();
+    });
+  }
+
+  // Keys inside an open menu: arrows move, Enter chooses, a letter chooses
+  // its item, Esc closes.
+  function menuKey(event, title) {
+    const items = itemsOf(title);
+    const index = items.indexOf(document.activeElement);
+    const all = titles();
+    const here = all.indexOf(title);
+    switch (event.key) {
+      case "ArrowDown": (items[index + 1] || items[0]).focus(); break;
+      case "ArrowUp": (items[index - 1] || items[items.length - 1]).focus(); break;
+      case "ArrowRight": openMenu(all[(here + 1) % all.length], true); break;
+      case "ArrowLeft": openMenu(all[(here + all.length - 1) % all.length], true); break;
+      case "Escape": closeMenus(); title.focus(); break;
+      case "Enter": case " ": if (index >= 0) choose(items[index]); break;
+      default: {
+        const item = items.find((i) => i.dataset.accesskey === event.key.toUpperCase());
+        if (!item || event.ctrlKey) return false;
+        choose(item);
+      }
+    }
+    return true;
+  }
+
+  // --- Keys of the whole window -------------------------------------------------
+
+  function onKey(event) {
+    if (!mainShown || busy || document.querySelector("dialog[open]")) return;
+    const title = openTitle();
+    if (title && menuKey(event, title)) { event.preventDefault(); return; }
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    if (event.ctrlKey && !event.altKey && !event.shiftKey) {
+      // Ctrl+N never reaches a page: the browser keeps it for a new window.
+      const item = document.querySelector(`.popup .item[data-shortcut="${key}"]`);
+      if (item) { event.preventDefault(); choose(item); }
+      return;
+    }
+    if (event.altKey && !event.ctrlKey) {
+      // The window's own controls come before the menus: Alt+H is Hint.
+      const control = document.querySelector(`#clientArea [data-accesskey="${key}"]`);
+      const menu = document.querySelector(`.menutitle[data-accesskey="${key}"]`);
+      if (control) { event.preventDefault(); control.focus(); control.click(); }
+      else if (menu) { event.preventDefault(); openMenu(menu, true); }
+      return;
+    }
+    if (key === "F10" && !event.shiftKey) { event.preventDefault(); openMenu(titles()[0], true); }
+  }
+
+  // --- About box ----------------------------------------------------------------
+
+  function wireAbout() {
+    const about = $("frmAbout");
+    const close = () => about.close();
+    $("cmdOK").addEventListener("click", close);
+    about.querySelector(".closebox").addEventListener("click", close);
+    $("cmdSysInfo").addEventListener("click", () => call("tenebrix_sysinfo"));
+    about.addEventListener("cancel", (event) => { if (busy) event.preventDefault(); });
+    about.addEventListener("keydown", (event) => {
+      if (busy) return;
+      if (event.altKey && event.key.toUpperCase() === "S") { event.preventDefault(); $("cmdSysInfo").click(); }
+      else if (event.key === "Enter" && document.activeElement === about) { event.preventDefault(); close(); }
+    });
+    about.addEventListener("close", () => $("cmdHint").focus());
+  }
+
+  // --- Start ----------------------------------------------------------------------
+
+  function start(module) {
+    game = module;
+    for (const bar of document.querySelectorAll(".scrollbar")) makeScrollBar(bar);
+    wireBoard();
+    wireMenus();
+    wireAbout();
+    document.addEventListener("keydown", onKey);
+    game._tenebrix_start(scale);
+    const splash = setInterval(() => { if (!game._tenebrix_splash_tick()) clearInterval(splash); }, 500);
+  }
+
+  TenebrixModule().then(start);
+  return page;
+})();
