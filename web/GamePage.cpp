@@ -70,6 +70,7 @@ std::string gamePage() {
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
         escapeHtml(forms::frmMain::kCaption) +
         "</title>\n<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
+        "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"stylesheet\" href=\"page.css\">\n<style>\n" +
         fontRules() + "</style>\n</head>\n<body>\n<div class=\"desktop\">\n";
     out += splashMarkup();
@@ -77,7 +78,8 @@ std::string gamePage() {
     out += "</div>\n";
     out += aboutBoxMarkup();
     out += messageBoxMarkup();
-    out += "<script src=\"tenebrix.js\"></script>\n<script src=\"page.js\"></script>\n";
+    out += "<script src=\"tenebrix.js\"></script>\n<script src=\"page.js\"></script>\n"
+           "<script src=\"offline.js\"></script>\n";
     return out + "</body>\n</html>\n";
 }
 
