@@ -28,7 +28,7 @@ export async function startBrowser(t) {
 }
 
 export async function newContext(browser, options = {}) {
-  const context = await browser.newContext({viewport: {width: 800, height: 600}, ...options});
+  const context = await browser.newContext({viewport: {width: 600, height: 420}, ...options});
   context.setDefaultTimeout(STEP_TIMEOUT_MS);
   return context;
 }
@@ -48,23 +48,12 @@ export async function screen(page) {
 export const rgbaAt = (image, x, y) => Array.from(image.data.subarray(4 * (y * image.width + x), 4 * (y * image.width + x) + 4));
 const same = (a, b) => a[0] === b[0] && a[1] === b[1] && a[2] === b[2];
 
-// The CSS box inside an element's border and padding, where its picture shows.
-export async function contentBox(page, id) {
-  return page.evaluate((id) => {
-    const element = document.getElementById(id);
-    const box = element.getBoundingClientRect(), style = getComputedStyle(element);
-    const inset = (side) => parseFloat(style[`border${side}Width`]) + parseFloat(style[`padding${side}`]);
-    return {x: box.left + inset('Left'), y: box.top + inset('Top'),
-            width: box.width - inset('Left') - inset('Right'), height: box.height - inset('Top') - inset('Bottom')};
-  }, id);
-}
-
 // Screen pixels in `box` (device pixels) that do not show `pic` scaled to
 // the box's size. Transparent picture pixels are skipped. Where a screen
 // pixel's centre falls within `slack` of a picture pixel's edge, either
 // neighbour's colour counts: a crisp picture at a fractional scale must pick
 // one of them, a blurred one shows a mixture of both.
-export function mismatches(shot, box, pic, slack) {
+export function mismatches(shot, box, pic, slack, limit = Infinity) {
   const found = [];
   const sourceAt = (u, v) => rgbaAt(pic, Math.min(pic.width - 1, Math.max(0, u)), Math.min(pic.height - 1, Math.max(0, v)));
   for (let y = 0; y < box.height; ++y) {
@@ -76,25 +65,27 @@ export function mismatches(shot, box, pic, slack) {
       const candidates = us.flatMap((cu) => vs.map((cv) => sourceAt(cu, cv)));
       if (candidates.some((c) => c[3] === 0)) continue;
       const got = rgbaAt(shot, box.x + x, box.y + y);
-      if (!candidates.some((c) => same(c, got))) found.push({x, y, got, want: candidates[0]});
+      if (!candidates.some((c) => same(c, got)) && found.push({x, y, got, want: candidates[0]}) >= limit) return found;
     }
   }
   return found;
 }
 
-// How `pic` shows in element `id`: the mismatching pixels at the best of the
-// device-pixel origins around the element's place (the browser snaps
-// fractional places to whole pixels either way).
-export function pictureMismatches(shot, cssBox, dpr, pic) {
-  const slack = Number.isInteger(dpr) ? 0 : 0.3;
+// How `pic` shows in the CSS box `cssBox`: the mismatching pixels at the
+// best of the whole device-pixel origins next to the box's place (the
+// browser snaps a box at a fractional place either way). At a fractional
+// ratio either neighbour may show at a picture pixel's edge, never a blend.
+export function pictureMismatches(shot, cssBox, dpr, pic, limit = Infinity) {
+  const fractional = !Number.isInteger(dpr);
+  const slack = fractional ? 0.45 : 0;
   const width = Math.round(cssBox.width * dpr), height = Math.round(cssBox.height * dpr);
+  const near = (v) => [0, -1, 1].map((d) => Math.round(v * dpr) + d);
   let best;
-  for (const dy of [0, -1, 1]) {
-    for (const dx of [0, -1, 1]) {
-      const box = {x: Math.round(cssBox.x * dpr) + dx, y: Math.round(cssBox.y * dpr) + dy, width, height};
-      const found = mismatches(shot, box, pic, slack);
-      if (!best || found.length < best.length) best = found;
+  for (const y of near(cssBox.y)) {
+    for (const x of near(cssBox.x)) {
+      const found = mismatches(shot, {x, y, width, height}, pic, slack, limit);
       if (found.length === 0) return found;
+      if (!best || found.length < best.length) best = found;
     }
   }
   return best;

@@ -24,31 +24,32 @@ export async function openGame(browser, site, {dpr = 1, pastSplash = true} = {})
   return page;
 }
 
-// The CSS box of the picture an element shows.
-export async function pictureBox(page, id) {
-  return page.evaluate((id) => {
+// The CSS boxes of the pictures the elements show, and the device pixel ratio.
+export async function pictureBoxes(page, ids) {
+  return page.evaluate((ids) => ({dpr: devicePixelRatio, boxes: ids.map((id) => {
     const element = document.getElementById(id);
     const canvas = element.tagName === 'CANVAS' ? element : element.querySelector('canvas');
     const box = canvas.getBoundingClientRect();
     return {x: box.left, y: box.top, width: box.width, height: box.height};
-  }, id);
+  })}), ids);
 }
 
+// The pixels of element `id` that do not show the picture `name`.
 export async function showsPicture(page, id, name, shot) {
-  const dpr = await page.evaluate(() => devicePixelRatio);
-  return pictureMismatches(shot ?? await screen(page), await pictureBox(page, id), dpr, picture(name));
+  const {dpr, boxes: [box]} = await pictureBoxes(page, [id]);
+  return pictureMismatches(shot ?? await screen(page), box, dpr, picture(name));
 }
 
 // The board as a value (bit t-1 for a lit tile t), read from the pixels:
 // every tile must show the lit picture of `tileSet` or the dark one.
 export async function readBoard(page, tileSet = 1) {
   const shot = await screen(page);
+  const {dpr, boxes} = await pictureBoxes(page, TILES.map((tile) => `picTile(${tile})`));
   let value = 0;
   for (const tile of TILES) {
-    const id = `picTile(${tile})`;
-    if ((await showsPicture(page, id, `tile-${2 * tileSet - 1}`, shot)).length === 0) value |= bit(tile);
-    else assert.equal((await showsPicture(page, id, `tile-${2 * tileSet}`, shot)).length, 0,
-                      `tile ${tile} shows neither picture of tile set ${tileSet}`);
+    const showing = (index) => pictureMismatches(shot, boxes[tile - 1], dpr, picture(`tile-${index}`), 1).length === 0;
+    if (showing(2 * tileSet - 1)) value |= bit(tile);
+    else assert.ok(showing(2 * tileSet), `tile ${tile} shows neither picture of tile set ${tileSet}`);
   }
   return value;
 }
