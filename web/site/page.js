@@ -288,27 +288,33 @@ var tenebrixPage = (() => {
   const openTitle = () => titles().find((t) => t.getAttribute("aria-expanded") === "true");
   const itemsOf = (title) => [...title.nextElementSibling.querySelectorAll(".item")];
 
+  // The focus goes back where it was when the menu closes.
+  let focusBeforeMenu = null;
   function openMenu(title, focusFirst) {
-    closeMenus();
+    if (!openTitle()) focusBeforeMenu = document.activeElement;
+    closeMenus(false);
     title.setAttribute("aria-expanded", "true");
     title.nextElementSibling.hidden = false;
     title.focus();
     if (focusFirst) itemsOf(title)[0].focus();
   }
-  function closeMenus() {
+  function closeMenus(restoreFocus = true) {
+    const wasOpen = openTitle();
     for (const title of titles()) {
       title.setAttribute("aria-expanded", "false");
       title.nextElementSibling.hidden = true;
     }
+    if (wasOpen && restoreFocus && focusBeforeMenu && focusBeforeMenu.isConnected) focusBeforeMenu.focus();
   }
   function choose(item) {
     closeMenus();
-    if (mainShown) $("cmdHint").ownerDocument.activeElement.blur?.();
     call("tenebrix_command", Number(item.dataset.command));
   }
 
   function wireMenus() {
     for (const title of titles()) {
+      // A click on a menu title leaves the focus where it was.
+      title.addEventListener("mousedown", (event) => event.preventDefault());
       title.addEventListener("click", () => {
         if (title.getAttribute("aria-expanded") === "true") closeMenus(); else openMenu(title, false);
       });
@@ -335,7 +341,7 @@ var tenebrixPage = (() => {
       case "ArrowUp": (items[index - 1] || items[items.length - 1]).focus(); break;
       case "ArrowRight": openMenu(all[(here + 1) % all.length], true); break;
       case "ArrowLeft": openMenu(all[(here + all.length - 1) % all.length], true); break;
-      case "Escape": closeMenus(); title.focus(); break;
+      case "Escape": closeMenus(); break;
       case "Enter": case " ": if (index >= 0) choose(items[index]); break;
       default: {
         const item = items.find((i) => i.dataset.accesskey === event.key.toUpperCase());
