@@ -4,7 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { startBrowser } from './browser.mjs';
-import { openGame, byId, textOf, readBoard, clickTile, readMessage, answer, messageOpen, testSeed } from './game.mjs';
+import { openGame, byId, textOf, readBoard, clickTile, readMessage, answer, messageOpen, testSeed, showsPicture } from './game.mjs';
 import { moveMask, solutionOfSize, tilesOf, TILES } from './rules.mjs';
 
 const winText = (level, moves) => `We have a winner!!\n\nYou have solved this  ${level} move puzzle in ${moves} moves.`;
@@ -27,6 +27,8 @@ test('each click flips exactly its mode\'s pattern, repaints the board and count
     if (mode > 1) await arrow(page, 'ScrollMode', 'right');
     assert.equal(await textOf(page, 'lblMode'), `Mode  ${mode}`);
     assert.equal(await textOf(page, 'lblMoves'), '0', `mode ${mode} starts a new puzzle`);
+    for (let k = 1; k <= 9; ++k) assert.equal(await byId(page, `picMode(${k})`).isVisible(), k === mode);
+    assert.deepEqual(await showsPicture(page, `picMode(${mode})`, `mode-${mode}`), [], `diagram ${mode}`);
     const tiles = [1, 5, 13, 21, 25, 1 + Math.floor(random() * 25)];
     let board = await readBoard(page);
     for (const [index, tile] of tiles.entries()) {

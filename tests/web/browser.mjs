@@ -45,7 +45,11 @@ export async function screen(page) {
   return PNG.sync.read(await page.screenshot({animations: 'disabled', caret: 'hide'}));
 }
 
-export const rgbaAt = (image, x, y) => Array.from(image.data.subarray(4 * (y * image.width + x), 4 * (y * image.width + x) + 4));
+// The pixel at (x, y), rounded to whole pixels.
+export function rgbaAt(image, x, y) {
+  const offset = 4 * (Math.round(y) * image.width + Math.round(x));
+  return Array.from(image.data.subarray(offset, offset + 4));
+}
 const same = (a, b) => a[0] === b[0] && a[1] === b[1] && a[2] === b[2];
 
 // Screen pixels in `box` (device pixels) that do not show `pic` scaled to

@@ -9,12 +9,14 @@ export const SPLASH_MS = 3500;
 export const byId = (page, id) => page.locator(`[id="${id}"]`);
 export const textOf = (page, id) => byId(page, id).textContent();
 
-// Opens the page with the page's clock under the test's control and runs it
-// past the splash to the main window, unless `pastSplash` is false.
+// Opens the page with the page's clock stopped, under the test's control,
+// and runs it past the splash to the main window unless `pastSplash` is false.
 export async function openGame(browser, site, {dpr = 1, pastSplash = true} = {}) {
   const context = await newContext(browser, {deviceScaleFactor: dpr});
   const page = await context.newPage();
-  await page.clock.install();
+  const now = Date.now();
+  await page.clock.install({time: now});
+  await page.clock.pauseAt(now + 60_000);  // well ahead of the real time, however slow the machine
   await page.goto(site.url);
   await byId(page, 'frmSplash').waitFor();
   if (pastSplash) {
