@@ -4,6 +4,8 @@
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serveSite } from './server.mjs';
 
@@ -17,18 +19,31 @@ const CHROMIUM_ARGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--dis
   '--no-first-run', '--disable-background-networking', '--disable-component-update',
   '--disable-sync', '--force-color-profile=srgb', '--hide-scrollbars'];
 
+const VIEWPORT = {width: 600, height: 420};
+const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
+                args: CHROMIUM_ARGS, timeout: 30_000};
+
 // A browser with a fresh profile and a server for the site, closed by `t.after`.
-export async function startBrowser(t) {
+// With `persistent` the profile is a folder of its own rather than one of
+// the private kind, in which the browser installs no app: `browser` is then
+// the one context.
+export async function startBrowser(t, {persistent = false} = {}) {
   const site = await serveSite(SITE_DIR);
-  const browser = await chromium.launch({
-    executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
-    args: CHROMIUM_ARGS, timeout: 30_000});
-  t.after(async () => { await browser.close(); await site.close(); });
+  const profile = persistent && fs.mkdtempSync(path.join(os.tmpdir(), 'tenebrix-profile-'));
+  const browser = persistent
+    ? await chromium.launchPersistentContext(profile, {...LAUNCH, viewport: VIEWPORT})
+    : await chromium.launch(LAUNCH);
+  if (persistent) browser.setDefaultTimeout(STEP_TIMEOUT_MS);
+  t.after(async () => {
+    await browser.close();
+    await site.close();
+    if (profile) fs.rmSync(profile, {recursive: true, force: true});
+  });
   return {browser, site};
 }
 
 export async function newContext(browser, options = {}) {
-  const context = await browser.newContext({viewport: {width: 600, height: 420}, ...options});
+  const context = await browser.newContext({viewport: VIEWPORT, ...options});
   context.setDefaultTimeout(STEP_TIMEOUT_MS);
   return context;
 }

@@ -12,7 +12,7 @@ export const textOf = (page, id) => byId(page, id).textContent();
 // Opens the page with the page's clock stopped, under the test's control,
 // and runs it past the splash to the main window unless `pastSplash` is false.
 export async function openGame(browser, site, {dpr = 1, pastSplash = true} = {}) {
-  const context = await newContext(browser, {deviceScaleFactor: dpr});
+  const context = browser.newContext ? await newContext(browser, {deviceScaleFactor: dpr}) : browser;
   const page = await context.newPage();
   const now = Date.now();
   await page.clock.install({time: now});

@@ -11,10 +11,14 @@ const TYPES = {
   '.json': 'application/json', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves `root`; `requests` lists every path asked for, in order.
+// Serves `root`; `requests` lists every path asked for, in order. Switched
+// offline, it drops every connection as a dead network would; `setRoot`
+// serves another version of the site from the same address.
 export async function serveSite(root) {
   const requests = [];
+  let offline = false;
   const server = http.createServer(async (request, response) => {
+    if (offline) return request.socket.destroy();
     const urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     requests.push(urlPath);
     const file = path.join(root, path.normalize(urlPath).replace(/^(\.\.[/\\])+/, ''),
@@ -32,6 +36,8 @@ export async function serveSite(root) {
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
     requests,
+    setOffline: (value) => { offline = value; },
+    setRoot: (folder) => { root = folder; },
     close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }),
   };
 }
