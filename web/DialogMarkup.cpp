@@ -31,7 +31,7 @@ std::string aboutLabel(const about::Label& label) {
 std::string aboutButton(const about::Button& button, bool isDefault) {
     const std::string key = accessKey(button.caption);
     std::string out = "<button type=\"button\" id=\"" + std::string(button.name) +
-                      "\" class=\"command" + (isDefault ? " default" : "") + "\"";
+                      "\" class=\"command" + (isDefault ? " default\" autofocus" : "\"");
     if (!key.empty())
         out += " data-accesskey=\"" + key + "\" aria-keyshortcuts=\"Alt+" + key + "\"";
     return out + " style=\"" + placeStyle(button.place) + "\">" + captionHtml(button.caption) +

@@ -32,6 +32,9 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void tenebrix_start(int scale) {
     webGame().start(scale);
 }
+EMSCRIPTEN_KEEPALIVE void tenebrix_prepare_pictures() {
+    webGame().preparePictures();
+}
 EMSCRIPTEN_KEEPALIVE int tenebrix_splash_tick() {
     return webGame().splashTick() ? 1 : 0;
 }

@@ -71,15 +71,17 @@ std::string gamePage() {
         escapeHtml(forms::frmMain::kCaption) +
         "</title>\n<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        "<link rel=\"stylesheet\" href=\"page.css\">\n<style>\n" +
+        "<link rel=\"stylesheet\" href=\"page.css\">\n"
+        // The program is fetched while the page is read, not after its script.
+        "<link rel=\"preload\" href=\"tenebrix.wasm\" as=\"fetch\" type=\"application/wasm\" "
+        "crossorigin>\n<script src=\"tenebrix.js\" defer></script>\n"
+        "<script src=\"page.js\" defer></script>\n<script src=\"offline.js\" defer></script>\n<style>\n" +
         fontRules() + "</style>\n</head>\n<body>\n<div class=\"desktop\">\n";
     out += splashMarkup();
     out += mainWindowMarkup();
     out += "</div>\n";
     out += aboutBoxMarkup();
     out += messageBoxMarkup();
-    out += "<script src=\"tenebrix.js\"></script>\n<script src=\"page.js\"></script>\n"
-           "<script src=\"offline.js\"></script>\n";
     return out + "</body>\n</html>\n";
 }
 

@@ -20,23 +20,27 @@ namespace tenebrix::web {
 // pixel; more than that only costs memory.
 constexpr int kMaxScale = 4;
 
-void definePictures(Page& page, int scale) {
-    scale = std::clamp(scale, 1, kMaxScale);
-    for (int index = 1; index <= pictures::kTilePictureCount; ++index)
-        page.definePicture(index, pictures::tilePicture(index, scale));
-    for (int mode = kMinMode; mode <= kMaxMode; ++mode)
-        page.definePicture(modeDiagramKey(mode), pictures::modeDiagram(mode, scale));
-    for (int frame = 0; frame < pictures::kLogoFrameCount; ++frame)
-        page.definePicture(logoFrameKey(frame), pictures::logoFrame(frame, scale));
-    page.definePicture(kProgramIconKey, pictures::programIcon(scale));
-    page.definePicture(kAboutPictureKey, pictures::aboutPicture(scale));
+static int deviceScale(int scale) {
+    return std::clamp(scale, 1, kMaxScale);
 }
 
-void showFixedPictures(Page& page) {
-    for (int mode = kMinMode; mode <= kMaxMode; ++mode)
-        page.showPicture(forms::arrayName("picMode", mode), modeDiagramKey(mode));
-    for (int frame = 0; frame < pictures::kLogoFrameCount; ++frame)
+void showSplashPictures(Page& page, int scale) {
+    for (int frame = 0; frame < pictures::kLogoFrameCount; ++frame) {
+        page.definePicture(logoFrameKey(frame), pictures::logoFrame(frame, deviceScale(scale)));
         page.showPicture(forms::arrayName(forms::frmSplash::kLogoName, frame), logoFrameKey(frame));
+    }
+}
+
+void showWindowPictures(Page& page, int scale) {
+    scale = deviceScale(scale);
+    for (int index = 1; index <= pictures::kTilePictureCount; ++index)
+        page.definePicture(index, pictures::tilePicture(index, scale));
+    for (int mode = kMinMode; mode <= kMaxMode; ++mode) {
+        page.definePicture(modeDiagramKey(mode), pictures::modeDiagram(mode, scale));
+        page.showPicture(forms::arrayName("picMode", mode), modeDiagramKey(mode));
+    }
+    page.definePicture(kProgramIconKey, pictures::programIcon(scale));
+    page.definePicture(kAboutPictureKey, pictures::aboutPicture(scale));
     page.showPicture(forms::frmAbout::kIconName, kAboutPictureKey);
 }
 

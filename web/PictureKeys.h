@@ -17,12 +17,13 @@ constexpr int logoFrameKey(int frame) {
 inline constexpr int kProgramIconKey = 300;
 inline constexpr int kAboutPictureKey = 301;
 
-// Draws every picture at `scale` device pixels per picture pixel (1 or
-// more; anything less counts as 1) and hands each to the page.
-void definePictures(Page& page, int scale);
+// The splash's pictures, the logo frames, drawn at `scale` device pixels per
+// picture pixel (1 or more; anything less counts as 1), handed to the page
+// and put into their boxes. They come first: the splash is the first sight.
+void showSplashPictures(Page& page, int scale);
 
-// Puts the fixed pictures into their boxes: the mode diagrams, the logo
-// frames and the About box's picture.
-void showFixedPictures(Page& page);
+// All the other pictures: the tiles, handed over for the board to use, and
+// the mode diagrams and the About box's picture, put into their boxes.
+void showWindowPictures(Page& page, int scale);
 
 }  // namespace tenebrix::web

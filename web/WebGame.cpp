@@ -26,13 +26,20 @@ WebGame::WebGame(Page& page, RandomSource& random, SystemAccess system, std::str
       helpPath_(std::move(helpPath)) {}
 
 void WebGame::start(int scale) {
-    definePictures(page_, scale);
-    showFixedPictures(page_);
+    scale_ = scale;
+    showSplashPictures(page_, scale_);
     splash_.show();
+}
+
+void WebGame::preparePictures() {
+    if (picturesReady_) return;
+    showWindowPictures(page_, scale_);
+    picturesReady_ = true;
 }
 
 // Loaded as it is shown, before the page paints again; Hint has the focus.
 void WebGame::showMainWindow() {
+    preparePictures();
     page_.showWindow(frm::kName);
     game_.Form_Load();
     page_.focus(frm::cmdHint.name);

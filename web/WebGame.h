@@ -34,9 +34,12 @@ class WebGame {
     // `helpPath` is the help page's address; empty for a build without help.
     WebGame(Page& page, RandomSource& random, SystemAccess system, std::string helpPath);
 
-    // Sub Main: pictures at `scale` device pixels per picture pixel, then
-    // the splash.
+    // Sub Main: the splash, its pictures at `scale` device pixels per
+    // picture pixel.
     void start(int scale);
+    // The game window's pictures, drawn while the splash is up; at the
+    // latest when the game window is shown.
+    void preparePictures();
     bool splashTick() { return splash_.tick(); }
 
     // A menu item or a button; each button does what its menu item does.
@@ -58,6 +61,8 @@ class WebGame {
     SplashScreen splash_;
     SystemAccess system_;
     std::string helpPath_;
+    int scale_ = 1;
+    bool picturesReady_ = false;
     bool statusBarShown_ = true;
 };
 

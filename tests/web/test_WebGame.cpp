@@ -48,8 +48,10 @@ int visibleLogoFrame(RecordingPage& page) {
 TEST_CASE("the splash steps its frames on the ticks and hands over on the seventh") {
     PageGame g;
     g.game.start(2);
-    CHECK(g.page.defined.at(1).width == 64);  // pictures at the device's scale
-    CHECK(g.page.picture["picMode(4)"] == 104);
+    // The splash's pictures first, at the device's scale; the rest later.
+    CHECK(g.page.defined.at(200).width == 242);
+    CHECK(g.page.picture["picLogo(5)"] == 205);
+    CHECK(g.page.defined.count(1) == 0);
     CHECK(g.page.windowLog == std::vector<std::string>{"show frmSplash"});
     // Frame shown after each tick: the first tick changes nothing.
     const int framesAfterTick[] = {0, 1, 2, 3, 4, 5};
@@ -64,6 +66,10 @@ TEST_CASE("the splash steps its frames on the ticks and hands over on the sevent
           std::vector<std::string>{"show frmSplash", "show frmMain", "close frmSplash"});
     CHECK(g.page.text["lblMoves"] == "0");
     CHECK(g.page.focused == "cmdHint");
+    // Drawn at the hand-over at the latest, at the same scale.
+    CHECK(g.page.defined.at(1).width == 64);
+    CHECK(g.page.picture["picMode(4)"] == 104);
+    CHECK(g.page.picture["picIcon"] == 301);
     CHECK_FALSE(g.game.splashTick());  // never again
     CHECK(g.page.windowLog.size() == 3);
 }

@@ -48,7 +48,14 @@ var tenebrixPage = (() => {
       $(id).hidden = false;
       if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
-    showModal(id) { $(id).showModal(); },
+    // The focus goes back where it was when the box closes.
+    showModal(id) {
+      const dialog = $(id);
+      const returnFocus = document.activeElement;
+      dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
+                              { once: true });
+      dialog.showModal();
+    },
     closeWindow(id) {
       const element = $(id);
       if (element.tagName === "DIALOG") element.close(); else element.hidden = true;
@@ -253,6 +260,10 @@ var tenebrixPage = (() => {
       const n = Number(tile.dataset.tile);
       tile.addEventListener("click", () => call("tenebrix_tile_click", n));
       tile.addEventListener("mousemove", () => quick("tenebrix_tile_move", n));
+      // The tile last in focus is the board's stop in the tab chain.
+      tile.addEventListener("focus", () => {
+        for (const other of document.querySelectorAll("button.tile")) other.tabIndex = other === tile ? 0 : -1;
+      });
       tile.addEventListener("keydown", (event) => {
         const steps = { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] };
         const step = steps[event.key];
@@ -260,11 +271,7 @@ var tenebrixPage = (() => {
         event.preventDefault();
         const row = Math.min(4, Math.max(0, Math.floor((n - 1) / 5) + step[0]));
         const column = Math.min(4, Math.max(0, (n - 1) % 5 + step[1]));
-        const next = $("picTile(" + (row * 5 + column + 1) + ")");
-        if (next === tile) return;
-        next.tabIndex = 0;
-        next.focus();
-        tile.tabIndex = -1;
+        $("picTile(" + (row * 5 + column + 1) + ")").focus();
       });
     }
     for (const label of document.querySelectorAll(".tilenumber"))
@@ -390,12 +397,12 @@ var tenebrixPage = (() => {
       if (event.altKey && event.key.toUpperCase() === "S") { event.preventDefault(); $("cmdSysInfo").click(); }
       else if (event.key === "Enter" && document.activeElement === about) { event.preventDefault(); close(); }
     });
-    about.addEventListener("close", () => $("cmdHint").focus());
   }
 
   // --- Start ----------------------------------------------------------------------
 
   function start(module) {
+    performance.mark("tenebrix-loaded");  // the program compiled and running
     game = module;
     for (const bar of document.querySelectorAll(".scrollbar")) makeScrollBar(bar);
     wireBoard();
@@ -403,7 +410,14 @@ var tenebrixPage = (() => {
     wireAbout();
     document.addEventListener("keydown", onKey);
     game._tenebrix_start(scale);
-    const splash = setInterval(() => { if (!game._tenebrix_splash_tick()) clearInterval(splash); }, 500);
+    performance.mark("tenebrix-splash");  // the splash with its first logo frame
+    // The game window's pictures once the splash is on the screen.
+    requestAnimationFrame(() => setTimeout(() => game._tenebrix_prepare_pictures(), 0));
+    const splash = setInterval(() => {
+      if (game._tenebrix_splash_tick()) return;
+      clearInterval(splash);
+      performance.mark("tenebrix-main");  // handed over to the game window
+    }, 500);
   }
 
   TenebrixModule().then(start);
