@@ -17,7 +17,6 @@ const median = (values) => {
   const middle = Math.floor(sorted.length / 2);
   return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
-const percentile = (values, p) => [...values].sort((a, b) => a - b)[Math.floor(p * (values.length - 1))];
 
 // Marks the frame after the splash was drawn: the splash's frame has been
 // produced once a task queued from the next animation frame runs.
@@ -48,31 +47,41 @@ async function firstVisit(browser, site) {
   return {painted, repainted, requested};
 }
 
-// Clicks random tiles from inside the page: the click handler repaints the
-// board's canvases before it returns. A click that wins opens a message box
-// and is not counted.
+// Clicks random tiles from inside the page, timed in batches of 20 since the
+// page's clock counts in steps of 0.1 ms: the click handler repaints the
+// board's canvases before it returns. A batch with a winning click (a
+// message box opens) is not counted.
 async function clickTimes(browser, site) {
   const context = await newContext(browser);
   const page = await context.newPage();
   await page.goto(site.url);
   await page.locator('[id="frmMain"]').waitFor({timeout: 20_000});
   return page.evaluate(async (clicks) => {
-    const times = [], toFrame = [];
+    const BATCH = 20;
+    const perClick = [], toFrame = [];
     const moves = document.getElementById('lblMoves');
     const nextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    for (let i = 0; times.length < clicks && i < 3 * clicks; ++i) {
-      const tile = document.getElementById(`picTile(${1 + Math.floor(Math.random() * 25)})`);
-      const before = moves.textContent;
+    const tiles = Array.from({length: 25}, (_, i) => document.getElementById(`picTile(${i + 1})`));
+    for (let tries = 0; perClick.length * BATCH < clicks && tries < clicks; ++tries) {
+      const batch = Array.from({length: BATCH}, () => tiles[Math.floor(Math.random() * 25)]);
+      const before = Number(moves.textContent);
       const start = performance.now();
-      tile.click();
+      for (const tile of batch) tile.click();
       const end = performance.now();
-      const won = document.querySelector('dialog#msgBox[open]');
-      if (won) { document.getElementById('msgOK').click(); await nextFrame(); continue; }
-      if (moves.textContent === before) throw new Error('a click was not counted');
-      times.push(end - start);
-      if (i % 10 === 0) { await nextFrame(); toFrame.push(performance.now() - start); }
+      if (document.querySelector('dialog#msgBox[open]')) {
+        document.getElementById('msgOK').click();
+        await nextFrame();
+        continue;
+      }
+      if (Number(moves.textContent) !== before + BATCH) throw new Error('a click was not counted');
+      perClick.push((end - start) / BATCH);
+      const frameStart = performance.now();
+      tiles[12].click();
+      await nextFrame();
+      if (!document.querySelector('dialog#msgBox[open]')) toFrame.push(performance.now() - frameStart);
+      else { document.getElementById('msgOK').click(); await nextFrame(); }
     }
-    return {times, toFrame};
+    return {times: perClick, toFrame};
   }, clicks);
 }
 
@@ -91,8 +100,8 @@ try {
   console.log(`Navigation to splash painted, first visit: ${median(visits.map((v) => v.painted)).toFixed(1)} ms median of ${runs}` +
               ` (${Math.min(...visits.map((v) => v.painted)).toFixed(1)} to ${Math.max(...visits.map((v) => v.painted)).toFixed(1)})`);
   console.log(`Navigation to splash painted, from the service worker: ${median(visits.map((v) => v.repainted)).toFixed(1)} ms median of ${runs}`);
-  console.log(`Tile click to board repainted: ${(1000 * median(times)).toFixed(0)} µs median, ` +
-              `${(1000 * percentile(times, 0.99)).toFixed(0)} µs 99th percentile, ${times.length} clicks`);
+  console.log(`Tile click to board repainted: ${(1000 * median(times)).toFixed(0)} µs median of ${times.length} ` +
+              `batches of 20, slowest batch ${(1000 * Math.max(...times)).toFixed(0)} µs a click`);
   console.log(`Tile click to the next frame: ${median(toFrame).toFixed(2)} ms median, ${toFrame.length} clicks`);
 } finally {
   await t.cleanup();
