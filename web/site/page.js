@@ -10,13 +10,21 @@ var tenebrixPage = (() => {
   let game = null;             // the WebAssembly module once it has loaded
   let busy = false;            // a message box is open: the game waits for it
   let mainShown = false;
-  const scale = Math.max(1, Math.floor(window.devicePixelRatio || 1));
+  // Pictures come drawn at a whole number of device pixels per pixel; each
+  // canvas is sized in device pixels, filled nearest pixel for pixel (at a
+  // ratio such as 1.25), and moved onto the device's pixel grid.
+  const ratio = window.devicePixelRatio || 1;
+  const scale = Math.max(1, Math.floor(ratio));
 
   // --- What the game asks of the page ---------------------------------
 
   const page = {
     setText(id, text) { $(id).textContent = text; },
-    setVisible(id, visible) { $(id).hidden = !visible; },
+    setVisible(id, visible) {
+      const element = $(id);
+      element.hidden = !visible;
+      if (visible) snapPictures(element);
+    },
     setChecked(id, checked) { $(id).setAttribute("aria-checked", String(checked)); },
     setBackColour(id, colour) { $(id).style.backgroundColor = colour; },
     setAccessibleName(id, name) { $(id).setAttribute("aria-label", name); },
@@ -30,22 +38,30 @@ var tenebrixPage = (() => {
         new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
       pictures.set(key, canvas);
     },
-    // Drawn pixel for pixel into the box's canvas, which is sized in device
-    // pixels; its size on the page stays that of the picture at 96 dpi.
+    // Drawn into the box's canvas, which is sized in device pixels; on the
+    // page it keeps the picture's size at 96 dpi.
     showPicture(id, key) {
       const element = $(id);
       const canvas = element.tagName === "CANVAS" ? element : element.querySelector("canvas");
       const picture = pictures.get(key);
-      if (canvas.width !== picture.width || canvas.height !== picture.height) {
-        canvas.width = picture.width;
-        canvas.height = picture.height;
-      }
+      const width = Math.round(picture.width / scale * ratio);
+      const height = Math.round(picture.height / scale * ratio);
       const context = canvas.getContext("2d");
-      context.clearRect(0, 0, canvas.width, canvas.height);
-      context.drawImage(picture, 0, 0);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+        canvas.style.width = width / ratio + "px";
+        canvas.style.height = height / ratio + "px";
+        snapPictures(canvas);
+      }
+      context.imageSmoothingEnabled = false;
+      context.clearRect(0, 0, width, height);
+      context.drawImage(picture, 0, 0, width, height);
     },
     showWindow(id) {
-      $(id).hidden = false;
+      const shown = $(id);
+      shown.hidden = false;
+      snapPictures(shown);
       if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
     // The focus goes back where it was when the box closes.
@@ -55,6 +71,7 @@ var tenebrixPage = (() => {
       dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
                               { once: true });
       dialog.showModal();
+      snapPictures(dialog);
     },
     closeWindow(id) {
       const element = $(id);
@@ -73,6 +90,25 @@ var tenebrixPage = (() => {
       window.close();
     },
   };
+
+  // Moves each shown picture under `root` by less than a device pixel, so
+  // its pixels fall on the device's pixels rather than between them.
+  function snapPictures(root) {
+    const canvases = root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture");
+    for (const canvas of canvases) {
+      const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
+      const box = canvas.getBoundingClientRect();
+      if (!box.width) continue;  // not shown: moved when it is
+      // The picture starts inside the canvas's border.
+      const style = getComputedStyle(canvas);
+      const left = box.left + parseFloat(style.borderLeftWidth) - shiftX;
+      const top = box.top + parseFloat(style.borderTopWidth) - shiftY;
+      const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
+      canvas.dataset.shift = x + "," + y;
+      canvas.style.transform = `translate(${x}px,${y}px)`;
+    }
+  }
+  window.addEventListener("resize", () => snapPictures(document.body));
 
   // --- Calls into the game ----------------------------------------------
 
