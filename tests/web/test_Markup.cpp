@@ -27,7 +27,7 @@ TEST_CASE("captions: the access key underlined, escaped, ampersands doubled") {
         {"end&", "end&amp;", "end&", ""},
     };
     for (const auto& c : cases) {
-        CAPTURE(c.caption);
+        CAPTURE(std::string(c.caption));
         CHECK(captionHtml(c.caption) == c.html);
         CHECK(captionText(c.caption) == c.text);
         CHECK(accessKey(c.caption) == c.key);

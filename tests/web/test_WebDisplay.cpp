@@ -30,7 +30,7 @@ TEST_CASE("each caption goes to the label of its name") {
         RecordingPage page;
         web::WebDisplay display(page);
         display.setCaption(c.caption, "Level:  7");
-        CAPTURE(c.id);
+        CAPTURE(std::string(c.id));
         CHECK(page.text.size() == 1);
         CHECK(page.text[c.id] == "Level:  7");
     }

@@ -104,8 +104,8 @@ TEST_CASE("How to Play opens the help page, or says why not") {
         g.page.helpFailure = c.failure;
         g.handOver();
         g.game.command(MenuCommand::HelpContents);
-        CAPTURE(c.helpPath);
-        CAPTURE(c.failure);
+        CAPTURE(std::string(c.helpPath));
+        CAPTURE(std::string(c.failure));
         CHECK(g.page.helpOpened.size() == c.opened);
         if (c.opened) CHECK(g.page.helpOpened[0] == c.helpPath);
         REQUIRE(g.page.messages.size() == (c.message ? 1u : 0u));

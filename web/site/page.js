@@ -10,13 +10,21 @@ var tenebrixPage = (() => {
   let game = null;             // the WebAssembly module once it has loaded
   let busy = false;            // a message box is open: the game waits for it
   let mainShown = false;
-  const scale = Math.max(1, Math.floor(window.devicePixelRatio || 1));
+  // Pictures come drawn at a whole number of device pixels per pixel; each
+  // canvas is sized in device pixels, filled nearest pixel for pixel (at a
+  // ratio such as 1.25), and moved onto the device's pixel grid.
+  const ratio = window.devicePixelRatio || 1;
+  const scale = Math.max(1, Math.floor(ratio));
 
   // --- What the game asks of the page ---------------------------------
 
   const page = {
     setText(id, text) { $(id).textContent = text; },
-    setVisible(id, visible) { $(id).hidden = !visible; },
+    setVisible(id, visible) {
+      const element = $(id);
+      element.hidden = !visible;
+      if (visible) snapPictures(element);
+    },
     setChecked(id, checked) { $(id).setAttribute("aria-checked", String(checked)); },
     setBackColour(id, colour) { $(id).style.backgroundColor = colour; },
     setAccessibleName(id, name) { $(id).setAttribute("aria-label", name); },
@@ -30,22 +38,30 @@ var tenebrixPage = (() => {
         new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
       pictures.set(key, canvas);
     },
-    // Drawn pixel for pixel into the box's canvas, which is sized in device
-    // pixels; its size on the page stays that of the picture at 96 dpi.
+    // Drawn into the box's canvas, which is sized in device pixels; on the
+    // page it keeps the picture's size at 96 dpi.
     showPicture(id, key) {
       const element = $(id);
       const canvas = element.tagName === "CANVAS" ? element : element.querySelector("canvas");
       const picture = pictures.get(key);
-      if (canvas.width !== picture.width || canvas.height !== picture.height) {
-        canvas.width = picture.width;
-        canvas.height = picture.height;
-      }
+      const width = Math.round(picture.width / scale * ratio);
+      const height = Math.round(picture.height / scale * ratio);
       const context = canvas.getContext("2d");
-      context.clearRect(0, 0, canvas.width, canvas.height);
-      context.drawImage(picture, 0, 0);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+        canvas.style.width = width / ratio + "px";
+        canvas.style.height = height / ratio + "px";
+        snapPictures(canvas);
+      }
+      context.imageSmoothingEnabled = false;
+      context.clearRect(0, 0, width, height);
+      context.drawImage(picture, 0, 0, width, height);
     },
     showWindow(id) {
-      $(id).hidden = false;
+      const shown = $(id);
+      shown.hidden = false;
+      snapPictures(shown);
       if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
     // The focus goes back where it was when the box closes.
@@ -55,6 +71,7 @@ var tenebrixPage = (() => {
       dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
                               { once: true });
       dialog.showModal();
+      snapPictures(dialog);
     },
     closeWindow(id) {
       const element = $(id);
@@ -73,6 +90,25 @@ var tenebrixPage = (() => {
       window.close();
     },
   };
+
+  // Moves each shown picture under `root` by less than a device pixel, so
+  // its pixels fall on the device's pixels rather than between them.
+  function snapPictures(root) {
+    const canvases = root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture");
+    for (const canvas of canvases) {
+      const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
+      const box = canvas.getBoundingClientRect();
+      if (!box.width) continue;  // not shown: moved when it is
+      // The picture starts inside the canvas's border.
+      const style = getComputedStyle(canvas);
+      const left = box.left + parseFloat(style.borderLeftWidth) - shiftX;
+      const top = box.top + parseFloat(style.borderTopWidth) - shiftY;
+      const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
+      canvas.dataset.shift = x + "," + y;
+      canvas.style.transform = `translate(${x}px,${y}px)`;
+    }
+  }
+  window.addEventListener("resize", () => snapPictures(document.body));
 
   // --- Calls into the game ----------------------------------------------
 
@@ -160,98 +196,7 @@ var tenebrixPage = (() => {
   }
   window.addEventListener("pagehide", savePlacement);
 
-  // --- Scroll bars ----------------------------------------------------------
-
-  const scrollBars = new Map();
-  const scrollCalls = { ScrollTileSet: "tenebrix_scroll_tile_set", ScrollMode: "tenebrix_scroll_mode",
-                        ScrollLevel: "tenebrix_scroll_level" };
-
-  function makeScrollBar(bar) {
-    const min = Number(bar.getAttribute("aria-valuemin"));
-    const max = Number(bar.getAttribute("aria-valuemax"));
-    const small = Number(bar.dataset.small);
-    const large = Number(bar.dataset.large);
-    const track = bar.querySelector(".track");
-    const thumb = bar.querySelector(".thumb");
-    let value = min;
-    const room = () => track.clientWidth - thumb.offsetWidth;
-    const self = {
-      get value() { return value; },
-      // Moves the thumb; the game is not told.
-      show(newValue) {
-        value = Math.min(max, Math.max(min, newValue));
-        bar.setAttribute("aria-valuenow", String(value));
-        thumb.style.left = (max > min ? Math.round((value - min) * room() / (max - min)) : 0) + "px";
-      },
-      // The player's change: the game's change reaction runs when it moved.
-      change(newValue) {
-        const before = value;
-        self.show(newValue);
-        if (value !== before) quick(scrollCalls[bar.id], value);
-      },
-    };
-    // Held arrows and track repeat, as on the desktop.
-    function repeat(step, until) {
-      step();
-      let timer = setTimeout(function again() { if (!until()) { step(); timer = setTimeout(again, 50); } }, 350);
-      const stop = () => { clearTimeout(timer); window.removeEventListener("pointerup", stop);
-                           for (const a of bar.querySelectorAll(".pressed")) a.classList.remove("pressed"); };
-      window.addEventListener("pointerup", stop);
-    }
-    bar.addEventListener("pointerdown", (event) => {
-      if (busy || event.button !== 0) return;
-      event.preventDefault();
-      bar.focus();
-      const target = event.target;
-      if (target.classList.contains("arrow")) {
-        target.classList.add("pressed");
-        const step = target.classList.contains("left") ? -small : small;
-        repeat(() => self.change(value + step), () => false);
-      } else if (target === thumb) {
-        dragThumb(event);
-      } else if (target === track) {
-        const x = event.clientX;
-        const towards = () => {
-          const box = thumb.getBoundingClientRect();
-          return x < box.left ? -1 : x >= box.right ? 1 : 0;
-        };
-        repeat(() => { const d = towards(); if (d) self.change(value + d * large); }, () => towards() === 0);
-      }
-    });
-    // The thumb follows the pointer; the value changes when it is let go.
-    function dragThumb(event) {
-      thumb.classList.add("pressed");
-      const startX = event.clientX;
-      const startLeft = thumb.offsetLeft;
-      let dropped = value;
-      const move = (e) => {
-        const left = Math.min(room(), Math.max(0, startLeft + e.clientX - startX));
-        thumb.style.left = left + "px";
-        dropped = room() > 0 ? min + Math.round(left * (max - min) / room()) : value;
-      };
-      const up = () => {
-        window.removeEventListener("pointermove", move);
-        window.removeEventListener("pointerup", up);
-        thumb.classList.remove("pressed");
-        self.show(value);  // back to its place if nothing changes
-        self.change(dropped);
-      };
-      window.addEventListener("pointermove", move);
-      window.addEventListener("pointerup", up);
-    }
-    bar.addEventListener("keydown", (event) => {
-      const steps = { ArrowLeft: -small, ArrowUp: -small, ArrowRight: small, ArrowDown: small,
-                      PageUp: -large, PageDown: large };
-      if (event.altKey || event.ctrlKey || event.metaKey) return;
-      if (event.key in steps) self.change(value + steps[event.key]);
-      else if (event.key === "Home") self.change(min);
-      else if (event.key === "End") self.change(max);
-      else return;
-      event.preventDefault();
-    });
-    scrollBars.set(bar.id, self);
-    self.show(min);
-  }
+  const scrollBars = new Map();  // by name: the thumb moves when the game sets the level
 
   // --- Board ------------------------------------------------------------------
 
@@ -289,87 +234,17 @@ var tenebrixPage = (() => {
       button.addEventListener("click", () => call("tenebrix_command", Number(button.dataset.command)));
   }
 
-  // --- Menus --------------------------------------------------------------------
-
-  const titles = () => [...document.querySelectorAll(".menutitle")];
-  const openTitle = () => titles().find((t) => t.getAttribute("aria-expanded") === "true");
-  const itemsOf = (title) => [...title.nextElementSibling.querySelectorAll(".item")];
-
-  // The focus goes back where it was when the menu closes.
-  let focusBeforeMenu = null;
-  function openMenu(title, focusFirst) {
-    if (!openTitle()) focusBeforeMenu = document.activeElement;
-    closeMenus(false);
-    title.setAttribute("aria-expanded", "true");
-    title.nextElementSibling.hidden = false;
-    title.focus();
-    if (focusFirst) itemsOf(title)[0].focus();
-  }
-  function closeMenus(restoreFocus = true) {
-    const wasOpen = openTitle();
-    for (const title of titles()) {
-      title.setAttribute("aria-expanded", "false");
-      title.nextElementSibling.hidden = true;
-    }
-    if (wasOpen && restoreFocus && focusBeforeMenu && focusBeforeMenu.isConnected) focusBeforeMenu.focus();
-  }
-  function choose(item) {
-    closeMenus();
-    call("tenebrix_command", Number(item.dataset.command));
-  }
-
-  function wireMenus() {
-    for (const title of titles()) {
-      // A click on a menu title leaves the focus where it was.
-      title.addEventListener("mousedown", (event) => event.preventDefault());
-      title.addEventListener("click", () => {
-        if (title.getAttribute("aria-expanded") === "true") closeMenus(); else openMenu(title, false);
-      });
-      title.addEventListener("mouseenter", () => { if (openTitle() && openTitle() !== title) openMenu(title, false); });
-    }
-    for (const item of document.querySelectorAll(".popup .item")) {
-      item.addEventListener("click", () => choose(item));
-      item.addEventListener("mouseenter", () => item.focus());
-    }
-    document.addEventListener("pointerdown", (event) => {
-      if (!event.target.closest(".menu")) closeMenus();
-    });
-  }
-
-  // Keys inside an open menu: arrows move, Enter chooses, a letter chooses
-  // its item, Esc closes.
-  function menuKey(event, title) {
-    const items = itemsOf(title);
-    const index = items.indexOf(document.activeElement);
-    const all = titles();
-    const here = all.indexOf(title);
-    switch (event.key) {
-      case "ArrowDown": (items[index + 1] || items[0]).focus(); break;
-      case "ArrowUp": (items[index - 1] || items[items.length - 1]).focus(); break;
-      case "ArrowRight": openMenu(all[(here + 1) % all.length], true); break;
-      case "ArrowLeft": openMenu(all[(here + all.length - 1) % all.length], true); break;
-      case "Escape": closeMenus(); break;
-      case "Enter": case " ": if (index >= 0) choose(items[index]); break;
-      default: {
-        const item = items.find((i) => i.dataset.accesskey === event.key.toUpperCase());
-        if (!item || event.ctrlKey) return false;
-        choose(item);
-      }
-    }
-    return true;
-  }
-
   // --- Keys of the whole window -------------------------------------------------
 
+  let menuBar = null;
   function onKey(event) {
     if (!mainShown || busy || document.querySelector("dialog[open]")) return;
-    const title = openTitle();
-    if (title && menuKey(event, title)) { event.preventDefault(); return; }
+    if (menuBar.menuKey(event)) { event.preventDefault(); return; }
     const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
     if (event.ctrlKey && !event.altKey && !event.shiftKey) {
       // Ctrl+N never reaches a page: the browser keeps it for a new window.
       const item = document.querySelector(`.popup .item[data-shortcut="${key}"]`);
-      if (item) { event.preventDefault(); choose(item); }
+      if (item) { event.preventDefault(); menuBar.choose(item); }
       return;
     }
     if (event.altKey && !event.ctrlKey) {
@@ -377,10 +252,10 @@ var tenebrixPage = (() => {
       const control = document.querySelector(`#clientArea [data-accesskey="${key}"]`);
       const menu = document.querySelector(`.menutitle[data-accesskey="${key}"]`);
       if (control) { event.preventDefault(); control.focus(); control.click(); }
-      else if (menu) { event.preventDefault(); openMenu(menu, true); }
+      else if (menu) { event.preventDefault(); menuBar.open(menu); }
       return;
     }
-    if (key === "F10" && !event.shiftKey) { event.preventDefault(); openMenu(titles()[0], true); }
+    if (key === "F10" && !event.shiftKey) { event.preventDefault(); menuBar.open(null); }
   }
 
   // --- About box ----------------------------------------------------------------
@@ -404,9 +279,12 @@ var tenebrixPage = (() => {
   function start(module) {
     performance.mark("tenebrix-loaded");  // the program compiled and running
     game = module;
-    for (const bar of document.querySelectorAll(".scrollbar")) makeScrollBar(bar);
+    const scrollCalls = { ScrollTileSet: "tenebrix_scroll_tile_set", ScrollMode: "tenebrix_scroll_mode",
+                          ScrollLevel: "tenebrix_scroll_level" };
+    for (const bar of document.querySelectorAll(".scrollbar"))
+      scrollBars.set(bar.id, tenebrixScrollBar(bar, (value) => quick(scrollCalls[bar.id], value), () => busy));
     wireBoard();
-    wireMenus();
+    menuBar = tenebrixMenuBar((command) => call("tenebrix_command", command));
     wireAbout();
     document.addEventListener("keydown", onKey);
     game._tenebrix_start(scale);
