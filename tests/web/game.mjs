@@ -26,13 +26,15 @@ export async function openGame(browser, site, {dpr = 1, pastSplash = true} = {})
   return page;
 }
 
-// The CSS boxes of the pictures the elements show, and the device pixel ratio.
+// The CSS boxes of the pictures the elements show (inside the canvas's own
+// border, if it has one), and the device pixel ratio.
 export async function pictureBoxes(page, ids) {
   return page.evaluate((ids) => ({dpr: devicePixelRatio, boxes: ids.map((id) => {
     const element = document.getElementById(id);
     const canvas = element.tagName === 'CANVAS' ? element : element.querySelector('canvas');
-    const box = canvas.getBoundingClientRect();
-    return {x: box.left, y: box.top, width: box.width, height: box.height};
+    const box = canvas.getBoundingClientRect(), style = getComputedStyle(canvas);
+    const [left, top, right, bottom] = ['Left', 'Top', 'Right', 'Bottom'].map((side) => parseFloat(style[`border${side}Width`]));
+    return {x: box.left + left, y: box.top + top, width: box.width - left - right, height: box.height - top - bottom};
   })}), ids);
 }
 
