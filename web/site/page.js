@@ -101,8 +101,9 @@ var tenebrixPage = (() => {
       if (!box.width) continue;  // not shown: moved when it is
       // The picture starts inside the canvas's border.
       const style = getComputedStyle(canvas);
-      const left = box.left + parseFloat(style.borderLeftWidth) - shiftX;
-      const top = box.top + parseFloat(style.borderTopWidth) - shiftY;
+      // The browser puts the canvas on whole CSS pixels first, then applies the move.
+      const left = Math.round(box.left - shiftX) + parseFloat(style.borderLeftWidth);
+      const top = Math.round(box.top - shiftY) + parseFloat(style.borderTopWidth);
       const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
       canvas.dataset.shift = x + "," + y;
       canvas.style.transform = `translate(${x}px,${y}px)`;
