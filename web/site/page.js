@@ -94,19 +94,34 @@ var tenebrixPage = (() => {
   // Moves each shown picture under `root` by less than a device pixel, so
   // its pixels fall on the device's pixels rather than between them.
   function snapPictures(root) {
+    placeWindowsOnWholePixels();
     const canvases = root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture");
     for (const canvas of canvases) {
       const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
       const box = canvas.getBoundingClientRect();
       if (!box.width) continue;  // not shown: moved when it is
-      // The picture starts inside the canvas's border.
+      // The picture starts inside the canvas's border; its window stands on
+      // whole CSS pixels, and so does the canvas.
       const style = getComputedStyle(canvas);
-      // The browser puts the canvas on whole CSS pixels first, then applies the move.
       const left = Math.round(box.left - shiftX) + parseFloat(style.borderLeftWidth);
       const top = Math.round(box.top - shiftY) + parseFloat(style.borderTopWidth);
       const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
       canvas.dataset.shift = x + "," + y;
       canvas.style.transform = `translate(${x}px,${y}px)`;
+    }
+  }
+  // A window centred on the page may stand half a CSS pixel off the grid,
+  // and which way the browser then rounds it is its own affair: each shown
+  // window is moved onto whole CSS pixels by a relative offset, so the
+  // pictures' places above are exact.
+  function placeWindowsOnWholePixels() {
+    for (const shown of document.querySelectorAll(".window")) {
+      const box = shown.getBoundingClientRect();
+      if (!box.width) continue;
+      for (const [side, place] of [["left", box.left], ["top", box.top]]) {
+        if (Math.round(place) !== place)
+          shown.style[side] = (parseFloat(shown.style[side]) || 0) + Math.round(place) - place + "px";
+      }
     }
   }
   window.addEventListener("resize", () => snapPictures(document.body));
