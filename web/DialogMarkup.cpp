@@ -58,8 +58,9 @@ std::string aboutBoxMarkup() {
     out += "<div id=\"" + std::string(about::kIconName) +
            "\" class=\"picbox sunken\" aria-hidden=\"true\" style=\"left:" +
            std::to_string(forms::twipsToPixels(about::kIconLeft)) + "px;top:" +
-           std::to_string(forms::twipsToPixels(about::kIconTop)) +
-           "px\"><canvas class=\"picture\" width=\"" + side + "\" height=\"" + side +
+           std::to_string(forms::twipsToPixels(about::kIconTop)) + "px;width:" +
+           std::to_string(pictures::kAboutPictureSize + 4) + "px;height:" +
+           std::to_string(pictures::kAboutPictureSize + 4) + "px\"><canvas class=\"picture\" width=\"" + side + "\" height=\"" + side +
            "\" style=\"width:" + side + "px;height:" + side + "px\"></canvas></div>\n";
     for (const about::Label& label : about::kLabels) out += aboutLabel(label);
     out += etchedLine();

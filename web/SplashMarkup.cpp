@@ -12,6 +12,9 @@ namespace tenebrix::web {
 
 namespace splash = forms::frmSplash;
 
+// A picture box sized to its picture: two pixels of sunken border each side.
+constexpr int kSunkenBorders = 4;
+
 namespace {
 
 // Twips at a point size, for a label's font.
@@ -34,8 +37,9 @@ std::string logoMarkup() {
         out += "<div id=\"" + id + "\" class=\"picbox sunken\" aria-hidden=\"true\"" +
                std::string(frame == 0 ? "" : " hidden") + " style=\"left:" +
                std::to_string(forms::twipsToPixels(splash::kLogoLeft)) + "px;top:" +
-               std::to_string(forms::twipsToPixels(splash::kLogoTop)) +
-               "px\"><canvas class=\"picture\" width=\"" + std::to_string(side) +
+               std::to_string(forms::twipsToPixels(splash::kLogoTop)) + "px;width:" +
+               std::to_string(side + kSunkenBorders) + "px;height:" +
+               std::to_string(side + kSunkenBorders) + "px\"><canvas class=\"picture\" width=\"" + std::to_string(side) +
                "\" height=\"" + std::to_string(side) + "\" style=\"width:" +
                std::to_string(side) + "px;height:" + std::to_string(side) +
                "px\"></canvas></div>\n";
