@@ -50,9 +50,8 @@ var tenebrixPage = (() => {
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
-        // A 256th of a device pixel over, as the browser drops the rest.
-        canvas.style.width = (width + 1 / 256) / ratio + "px";
-        canvas.style.height = (height + 1 / 256) / ratio + "px";
+        canvas.style.width = width / ratio + "px";
+        canvas.style.height = height / ratio + "px";
         snapPictures(canvas);
       }
       context.imageSmoothingEnabled = false;
@@ -62,7 +61,6 @@ var tenebrixPage = (() => {
     showWindow(id) {
       const shown = $(id);
       shown.hidden = false;
-      alignWindow(shown);
       snapPictures(shown);
       if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
@@ -72,9 +70,7 @@ var tenebrixPage = (() => {
       const returnFocus = document.activeElement;
       dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
                               { once: true });
-      dialog.style.margin = "";
       dialog.showModal();
-      alignWindow(dialog);
       snapPictures(dialog);
     },
     closeWindow(id) {
@@ -95,50 +91,40 @@ var tenebrixPage = (() => {
     },
   };
 
-  // Puts a window, centred by the page's style, on whole CSS pixels: then at
-  // a ratio of 1 or 2 every picture inside lies on whole device pixels.
-  function alignWindow(element) {
-    element.style.left = element.style.top = "";
-    const box = element.getBoundingClientRect();
-    if (!box.width) return;
-    element.style.position = element.tagName === "DIALOG" ? "fixed" : "relative";
-    element.style.left = (element.tagName === "DIALOG" ? Math.floor(box.left) : Math.floor(box.left) - box.left) + "px";
-    element.style.top = (element.tagName === "DIALOG" ? Math.floor(box.top) : Math.floor(box.top) - box.top) + "px";
-    if (element.tagName === "DIALOG") element.style.margin = "0";
-  }
-
   // Moves each shown picture under `root` by less than a device pixel, so
-  // its pixels fall on the device's pixels rather than between them. The
-  // browser lays out in 64ths of a device pixel and drops the rest, so the
-  // offset is aimed a little past the 64th it must reach.
+  // its pixels fall on the device's pixels rather than between them.
   function snapPictures(root) {
-    const canvases = [...(root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture"))];
-    for (const canvas of canvases) canvas.style.left = canvas.style.top = "";
-    const offset = (cssPixels) => {
-      const laidOut = Math.round(cssPixels * ratio * 64) / 64;
-      const missing = Math.round(laidOut) - laidOut;
-      return (missing + Math.sign(missing) / 256) / ratio;
-    };
-    const moves = canvases.map((canvas) => {
+    placeWindowsOnWholePixels();
+    const canvases = root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture");
+    for (const canvas of canvases) {
+      const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
       const box = canvas.getBoundingClientRect();
-      return box.width ? [offset(box.left), offset(box.top)] : null;  // not shown: moved when it is
-    });
-    canvases.forEach((canvas, i) => {
-      if (!moves[i]) return;
-      // A layout offset rather than a transform, which the browser would
-      // move again by its own rounding of the laid-out place.
-      canvas.style.position = "relative";
-      canvas.style.left = moves[i][0] + "px";
-      canvas.style.top = moves[i][1] + "px";
-    });
-  }
-  window.addEventListener("resize", () => {
-    for (const shown of document.querySelectorAll(".desktop > .window:not([hidden]), dialog[open]")) {
-      if (shown.tagName === "DIALOG") shown.style.margin = "";
-      alignWindow(shown);
+      if (!box.width) continue;  // not shown: moved when it is
+      // The picture starts inside the canvas's border; its window stands on
+      // whole CSS pixels, and so does the canvas.
+      const style = getComputedStyle(canvas);
+      const left = Math.round(box.left - shiftX) + parseFloat(style.borderLeftWidth);
+      const top = Math.round(box.top - shiftY) + parseFloat(style.borderTopWidth);
+      const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
+      canvas.dataset.shift = x + "," + y;
+      canvas.style.transform = `translate(${x}px,${y}px)`;
     }
-    snapPictures(document.body);
-  });
+  }
+  // A window centred on the page may stand half a CSS pixel off the grid,
+  // and which way the browser then rounds it is its own affair: each shown
+  // window is moved onto whole CSS pixels by a relative offset, so the
+  // pictures' places above are exact.
+  function placeWindowsOnWholePixels() {
+    for (const shown of document.querySelectorAll(".window")) {
+      const box = shown.getBoundingClientRect();
+      if (!box.width) continue;
+      for (const [side, place] of [["left", box.left], ["top", box.top]]) {
+        if (Math.round(place) !== place)
+          shown.style[side] = (parseFloat(shown.style[side]) || 0) + Math.round(place) - place + "px";
+      }
+    }
+  }
+  window.addEventListener("resize", () => snapPictures(document.body));
 
   // --- Calls into the game ----------------------------------------------
 
