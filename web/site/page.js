@@ -12,7 +12,7 @@ var tenebrixPage = (() => {
   let mainShown = false;
   // Pictures come drawn at a whole number of device pixels per pixel; each
   // canvas is sized in device pixels, filled nearest pixel for pixel (at a
-  // ratio such as 1.25), and moved onto the device's pixel grid.
+  // ratio such as 1.25) and moved onto whole device pixels.
   const ratio = window.devicePixelRatio || 1;
   const scale = Math.max(1, Math.floor(ratio));
 
@@ -50,10 +50,10 @@ var tenebrixPage = (() => {
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
-        // A 256th of a device pixel over, as the browser drops the rest.
-        canvas.style.width = (width + 1 / 256) / ratio + "px";
-        canvas.style.height = (height + 1 / 256) / ratio + "px";
-        snapPictures(canvas);
+        // Lengths are laid out in 64ths of a CSS pixel: the next one up,
+        // so the canvas covers all its device pixels.
+        canvas.style.width = Math.ceil(width / ratio * 64) / 64 + "px";
+        canvas.style.height = Math.ceil(height / ratio * 64) / 64 + "px";
       }
       context.imageSmoothingEnabled = false;
       context.clearRect(0, 0, width, height);
@@ -108,30 +108,22 @@ var tenebrixPage = (() => {
   }
 
   // Moves each shown picture under `root` by less than a device pixel, so
-  // its pixels fall on the device's pixels rather than between them. The
-  // browser lays out in 64ths of a device pixel and drops the rest, so the
-  // offset is aimed a little past the 64th it must reach.
+  // its pixels fall on the device's pixels rather than between them, as
+  // they may at a ratio such as 1.25. A transform, unlike a layout offset,
+  // moves by exactly what it is given.
   function snapPictures(root) {
-    const canvases = [...(root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture"))];
-    for (const canvas of canvases) canvas.style.left = canvas.style.top = "";
-    const offset = (cssPixels) => {
-      const laidOut = Math.round(cssPixels * ratio * 64) / 64;
-      const missing = Math.round(laidOut) - laidOut;
-      return (missing + Math.sign(missing) / 256) / ratio;
-    };
-    const moves = canvases.map((canvas) => {
+    if (ratio === Math.floor(ratio)) return;  // whole pixels already
+    for (const canvas of root.querySelectorAll("canvas.picture")) {
+      const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
       const box = canvas.getBoundingClientRect();
-      return box.width ? [offset(box.left), offset(box.top)] : null;  // not shown: moved when it is
-    });
-    canvases.forEach((canvas, i) => {
-      if (!moves[i]) return;
-      // A layout offset rather than a transform, which the browser would
-      // move again by its own rounding of the laid-out place.
-      canvas.style.position = "relative";
-      canvas.style.left = moves[i][0] + "px";
-      canvas.style.top = moves[i][1] + "px";
-    });
+      if (!box.width) continue;  // not shown: moved when it is
+      const left = box.left - shiftX, top = box.top - shiftY;
+      const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
+      canvas.dataset.shift = x + "," + y;
+      canvas.style.transform = `translate(${x}px,${y}px)`;
+    }
   }
+
   window.addEventListener("resize", () => {
     for (const shown of document.querySelectorAll(".desktop > .window:not([hidden]), dialog[open]")) {
       if (shown.tagName === "DIALOG") shown.style.margin = "";
