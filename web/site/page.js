@@ -12,7 +12,7 @@ var tenebrixPage = (() => {
   let mainShown = false;
   // Pictures come drawn at a whole number of device pixels per pixel; each
   // canvas is sized in device pixels, filled nearest pixel for pixel (at a
-  // ratio such as 1.25), and moved onto the device's pixel grid.
+  // ratio such as 1.25) and moved onto whole device pixels.
   const ratio = window.devicePixelRatio || 1;
   const scale = Math.max(1, Math.floor(ratio));
 
@@ -50,9 +50,10 @@ var tenebrixPage = (() => {
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
-        canvas.style.width = width / ratio + "px";
-        canvas.style.height = height / ratio + "px";
-        snapPictures(canvas);
+        // Lengths are laid out in 64ths of a CSS pixel: the next one up,
+        // so the canvas covers all its device pixels.
+        canvas.style.width = Math.ceil(width / ratio * 64) / 64 + "px";
+        canvas.style.height = Math.ceil(height / ratio * 64) / 64 + "px";
       }
       context.imageSmoothingEnabled = false;
       context.clearRect(0, 0, width, height);
@@ -61,6 +62,7 @@ var tenebrixPage = (() => {
     showWindow(id) {
       const shown = $(id);
       shown.hidden = false;
+      alignWindow(shown);
       snapPictures(shown);
       if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
@@ -70,7 +72,9 @@ var tenebrixPage = (() => {
       const returnFocus = document.activeElement;
       dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
                               { once: true });
+      dialog.style.margin = "";
       dialog.showModal();
+      alignWindow(dialog);
       snapPictures(dialog);
     },
     closeWindow(id) {
@@ -91,40 +95,42 @@ var tenebrixPage = (() => {
     },
   };
 
+  // Puts a window, centred by the page's style, on whole CSS pixels: then at
+  // a ratio of 1 or 2 every picture inside lies on whole device pixels.
+  function alignWindow(element) {
+    element.style.left = element.style.top = "";
+    const box = element.getBoundingClientRect();
+    if (!box.width) return;
+    element.style.position = element.tagName === "DIALOG" ? "fixed" : "relative";
+    element.style.left = (element.tagName === "DIALOG" ? Math.floor(box.left) : Math.floor(box.left) - box.left) + "px";
+    element.style.top = (element.tagName === "DIALOG" ? Math.floor(box.top) : Math.floor(box.top) - box.top) + "px";
+    if (element.tagName === "DIALOG") element.style.margin = "0";
+  }
+
   // Moves each shown picture under `root` by less than a device pixel, so
-  // its pixels fall on the device's pixels rather than between them.
+  // its pixels fall on the device's pixels rather than between them, as
+  // they may at a ratio such as 1.25. A transform, unlike a layout offset,
+  // moves by exactly what it is given.
   function snapPictures(root) {
-    placeWindowsOnWholePixels();
-    const canvases = root.tagName === "CANVAS" ? [root] : root.querySelectorAll("canvas.picture");
-    for (const canvas of canvases) {
+    if (ratio === Math.floor(ratio)) return;  // whole pixels already
+    for (const canvas of root.querySelectorAll("canvas.picture")) {
       const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
       const box = canvas.getBoundingClientRect();
       if (!box.width) continue;  // not shown: moved when it is
-      // The picture starts inside the canvas's border; its window stands on
-      // whole CSS pixels, and so does the canvas.
-      const style = getComputedStyle(canvas);
-      const left = Math.round(box.left - shiftX) + parseFloat(style.borderLeftWidth);
-      const top = Math.round(box.top - shiftY) + parseFloat(style.borderTopWidth);
+      const left = box.left - shiftX, top = box.top - shiftY;
       const x = Math.round(left * ratio) / ratio - left, y = Math.round(top * ratio) / ratio - top;
       canvas.dataset.shift = x + "," + y;
       canvas.style.transform = `translate(${x}px,${y}px)`;
     }
   }
-  // A window centred on the page may stand half a CSS pixel off the grid,
-  // and which way the browser then rounds it is its own affair: each shown
-  // window is moved onto whole CSS pixels by a relative offset, so the
-  // pictures' places above are exact.
-  function placeWindowsOnWholePixels() {
-    for (const shown of document.querySelectorAll(".window")) {
-      const box = shown.getBoundingClientRect();
-      if (!box.width) continue;
-      for (const [side, place] of [["left", box.left], ["top", box.top]]) {
-        if (Math.round(place) !== place)
-          shown.style[side] = (parseFloat(shown.style[side]) || 0) + Math.round(place) - place + "px";
-      }
+
+  window.addEventListener("resize", () => {
+    for (const shown of document.querySelectorAll(".desktop > .window:not([hidden]), dialog[open]")) {
+      if (shown.tagName === "DIALOG") shown.style.margin = "";
+      alignWindow(shown);
     }
-  }
-  window.addEventListener("resize", () => snapPictures(document.body));
+    snapPictures(document.body);
+  });
 
   // --- Calls into the game ----------------------------------------------
 
