@@ -31,11 +31,13 @@ std::string labelMarkup(const frm::FrameLabel& label, const char* alignment) {
 
 // A scroll bar with two arrow buttons, a track and a thumb. The page's script
 // moves it; its value and range are what a screen reader reads.
-std::string scrollBarMarkup(const frm::ScrollBar& bar, int minimum, int maximum) {
+// `shows` is the caption that the bar's value changes.
+std::string scrollBarMarkup(const frm::ScrollBar& bar, const frm::FrameLabel& shows, int minimum,
+                            int maximum) {
     const std::string min = std::to_string(minimum);
     return "<div id=\"" + std::string(bar.name) +
-           "\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" "
-           "aria-orientation=\"horizontal\" aria-valuemin=\"" +
+           "\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" aria-controls=\"" +
+           shows.name + "\" aria-orientation=\"horizontal\" aria-valuemin=\"" +
            min + "\" aria-valuemax=\"" + std::to_string(maximum) + "\" aria-valuenow=\"" + min +
            "\" aria-label=\"" + escapeHtml(bar.setting) + "\" data-small=\"" +
            std::to_string(frm::kScrollSmallChange) + "\" data-large=\"" +
@@ -72,12 +74,12 @@ std::string settingsFrameMarkup() {
                placeStyle(place) + "\">" + canvasMarkup(pictures::kTilePictureSize) + "</div>\n";
     }
     out += labelMarkup(frm::lblTileSet, "centred");
-    out += scrollBarMarkup(frm::ScrollTileSet, kMinTileSet, kMaxTileSet);
+    out += scrollBarMarkup(frm::ScrollTileSet, frm::lblTileSet, kMinTileSet, kMaxTileSet);
     out += modeDiagramsMarkup();
     out += labelMarkup(frm::lblMode, "centred");
-    out += scrollBarMarkup(frm::ScrollMode, kMinMode, kMaxMode);
+    out += scrollBarMarkup(frm::ScrollMode, frm::lblMode, kMinMode, kMaxMode);
     out += labelMarkup(frm::lblLevel, "centred");
-    out += scrollBarMarkup(frm::ScrollLevel, kMinLevel, kMaxLevel);
+    out += scrollBarMarkup(frm::ScrollLevel, frm::lblLevel, kMinLevel, kMaxLevel);
     out += labelMarkup(frm::lblMovesLabel, "right");
     out += labelMarkup(frm::lblMoves, "left");
     return out + "</div>\n";

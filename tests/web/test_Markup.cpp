@@ -79,7 +79,8 @@ TEST_CASE("the page carries the roles, ranges and keys the browser needs") {
     CHECK(has("id=\"picTile(7)\" class=\"picbox sunken tile\" data-tile=\"7\" tabindex=\"-1\" "
               "aria-label=\"Tile 7, dark\" style=\"left:60px;top:60px;width:36px;height:36px\""));
     CHECK(has("id=\"ScrollLevel\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" "
-              "aria-orientation=\"horizontal\" aria-valuemin=\"2\" aria-valuemax=\"20\""));
+              "aria-controls=\"lblLevel\" aria-orientation=\"horizontal\" aria-valuemin=\"2\" "
+              "aria-valuemax=\"20\""));
     CHECK(has("id=\"mnuFileNew\" class=\"item\" role=\"menuitem\" tabindex=\"-1\" "
               "data-command=\"2\" data-accesskey=\"N\" data-shortcut=\"N\" "
               "aria-keyshortcuts=\"Control+N\""));
