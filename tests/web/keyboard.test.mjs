@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Playing from the keyboard alone, and the board as a screen reader finds it
+// in the browser's accessibility tree.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { startBrowser } from './browser.mjs';
+import { openGame, byId, textOf, readBoard, readMessage, answer } from './game.mjs';
+import { moveMask, tilesOf, TILES } from './rules.mjs';
+
+// The lit tiles as the accessibility tree names them ("Tile 7, lit").
+async function litByName(page) {
+  const session = await page.context().newCDPSession(page);
+  const {nodes} = await session.send('Accessibility.getFullAXTree');
+  const tiles = new Map();
+  for (const node of nodes) {
+    const match = /^Tile (\d+), (lit|dark)$/.exec(node.name?.value ?? '');
+    if (match && node.role?.value === 'button') tiles.set(Number(match[1]), match[2] === 'lit');
+  }
+  assert.deepEqual([...tiles.keys()].sort((a, b) => a - b), TILES, 'every tile is a named button');
+  return TILES.filter((tile) => tiles.get(tile));
+}
+
+test('keyboard play: arrows move between tiles, Enter and Space press, access keys and shortcuts command; names follow the board', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  const start = await readBoard(page);
+  assert.deepEqual(await litByName(page), tilesOf(start));
+
+  await byId(page, 'picTile(1)').focus();
+  for (const key of ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowLeft', 'ArrowUp', 'ArrowUp', 'ArrowUp'])
+    await page.keyboard.press(key);  // the top edge holds: tile 2
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'picTile(2)');
+  await page.keyboard.press('Enter');
+  assert.equal(await readBoard(page), start ^ moveMask(1, 2));
+  assert.deepEqual(await litByName(page), tilesOf(start ^ moveMask(1, 2)), 'names follow a move');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press(' ');
+  assert.equal(await readBoard(page), start ^ moveMask(1, 2) ^ moveMask(1, 7));
+  assert.equal(await textOf(page, 'lblMoves'), '2');
+
+  for (const [keys, moves] of [['Alt+R', '0'], ['Control+R', '0']]) {
+    await page.keyboard.press('Enter');  // tile 7 again
+    await page.keyboard.press(keys);
+    assert.equal(await textOf(page, 'lblMoves'), moves, keys);
+    assert.equal(await readBoard(page), start, `${keys} resets`);
+  }
+  for (const keys of ['Alt+H', 'Control+H']) {
+    await page.keyboard.press(keys);
+    assert.equal((await readMessage(page)).title, 'Hint', keys);
+    await page.keyboard.press('Enter');
+    await page.locator('dialog#msgBox').waitFor({state: 'hidden'});
+  }
+  await page.keyboard.press('Alt+N');
+  assert.deepEqual(await litByName(page), tilesOf(await readBoard(page)), 'names follow a new puzzle');
+
+  await byId(page, 'ScrollLevel').focus();
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await textOf(page, 'lblLevel'), 'Level:  3');
+  await page.keyboard.press('F10');  // File, then View's first item: Status Bar
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Enter');
+  assert.equal(await byId(page, 'sbStatusBar').isVisible(), false);
+  await page.keyboard.press('Alt+V');
+  await page.keyboard.press('T');
+  assert.equal(await byId(page, 'lblTileNumbers(1)').isVisible(), false, 'Alt+V, T hides the numbers the hint showed');
+});

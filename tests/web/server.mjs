@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A static web server for the built site on 127.0.0.1 at a free port, with
+// the types a browser insists on (application/wasm for the game's code).
+import http from 'node:http';
+import fs from 'node:fs/promises';
+import path from 'node:path';
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.css': 'text/css', '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml',
+  '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+};
+
+// Serves `root`; `requests` lists every path asked for, in order. Switched
+// offline, it drops every connection as a dead network would; `setRoot`
+// serves another version of the site from the same address.
+export async function serveSite(root) {
+  const requests = [];
+  let offline = false;
+  const server = http.createServer(async (request, response) => {
+    if (offline) return request.socket.destroy();
+    const urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    requests.push(urlPath);
+    const file = path.join(root, path.normalize(urlPath).replace(/^(\.\.[/\\])+/, ''),
+                           urlPath.endsWith('/') ? 'index.html' : '');
+    try {
+      const body = await fs.readFile(file);
+      response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
+                               'Cache-Control': 'no-cache'});
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    requests,
+    setOffline: (value) => { offline = value; },
+    setRoot: (folder) => { root = folder; },
+    close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }),
+  };
+}

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows around the board: the splash's frames and hand-over, the About
+// box, help, the View menu's status bar and tile numbers, the move preview
+// and its clearing.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { startBrowser, screen, rgbaAt } from './browser.mjs';
+import { openGame, byId, textOf, showsPicture, pictureBoxes, chooseMenu, readMessage, answer, SPLASH_MS } from './game.mjs';
+import { moveMask, tilesOf, TILES } from './rules.mjs';
+
+const visible = (page, id) => byId(page, id).isVisible();
+
+test('the splash steps its frames every half second, ignores input and hands over at 3.5 s', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site, {pastSplash: false});
+  await page.evaluate(() => {  // watched from inside: never a moment without a window
+    const noWindow = () => ['frmSplash', 'frmMain'].every((id) => document.getElementById(id).hidden);
+    new MutationObserver(() => { if (noWindow()) window.noWindowSeen = true; })
+      .observe(document.body, {attributes: true, subtree: true, attributeFilter: ['hidden']});
+  });
+  await byId(page, 'frmSplash').click();
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  // Frame 0 for two ticks, frames 1 to 5 for one each, then the main window.
+  for (const [ms, frame] of [[0, 0], [500, 0], [1000, 1], [1500, 2], [2000, 3], [2500, 4], [3000, 5]]) {
+    if (ms > 0) await page.clock.runFor(500);
+    const shown = [];
+    for (let k = 0; k < 6; ++k) if (await visible(page, `picLogo(${k})`)) shown.push(k);
+    assert.deepEqual(shown, [frame], `at ${ms} ms`);
+    assert.deepEqual(await showsPicture(page, `picLogo(${frame})`, `logo-${frame}`), [], `frame ${frame}'s pixels`);
+    assert.equal(await visible(page, 'frmMain'), false, `at ${ms} ms`);
+  }
+  await page.clock.runFor(SPLASH_MS - 3000);
+  assert.equal(await visible(page, 'frmMain'), true);
+  assert.equal(await visible(page, 'frmSplash'), false);
+  await page.clock.runFor(10_000);
+  assert.equal(await visible(page, 'frmSplash'), false, 'the splash never comes back');
+  assert.equal(await page.evaluate(() => window.noWindowSeen ?? false), false);
+});
+
+test('the About box names the game and version, closes by OK, Enter and Esc; System Info says it is unavailable; help opens', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  for (const close of [() => byId(page, 'cmdOK').click(), () => page.keyboard.press('Enter'),
+                       () => page.keyboard.press('Escape')]) {
+    await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
+    assert.equal(await textOf(page, 'frmAbout-caption'), 'About Tenebrix');
+    assert.equal(await textOf(page, 'lblTitle'), 'Tenebrix');
+    assert.equal(await textOf(page, 'lblVersion'), 'Version 1.0.0');
+    await close();
+    assert.equal(await visible(page, 'frmAbout'), false);
+  }
+  await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
+  await byId(page, 'cmdSysInfo').click();
+  assert.deepEqual(await readMessage(page), {title: 'Tenebrix', buttons: ['msgOK'],
+                                             text: 'System Information Is Unavailable At This Time'});
+  await answer(page, 'msgOK');
+  assert.equal(await visible(page, 'frmAbout'), true, 'the About box stays open');
+  await byId(page, 'cmdOK').click();
+
+  for (let time = 0; time < 2; ++time) {  // asked again each time
+    const [help] = await Promise.all([page.context().waitForEvent('page'), chooseMenu(page, 'mnuHelp', 'mnuHelpContents')]);
+    await help.waitForLoadState();
+    assert.match(help.url(), /#contents$/);
+    assert.match(await help.locator('body').innerText(), /change all tiles to black/i);
+    await help.close();
+  }
+});
+
+test('the View menu shows and hides the status bar, which keeps its clock, and the tile numbers', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  assert.equal(await textOf(page, 'Panels(1)'), 'Status Bar');
+  const time = await textOf(page, 'Panels(3)');
+  await page.clock.runFor(61_000);
+  assert.notEqual(await textOf(page, 'Panels(3)'), time, 'the time moves on by itself');
+  assert.match(await textOf(page, 'Panels(2)'), /\d/);
+  for (const [item, shown] of [['mnuViewStatusBar', false], ['mnuViewStatusBar', true]]) {
+    await chooseMenu(page, 'mnuView', item);
+    assert.equal(await visible(page, 'sbStatusBar'), shown);
+    assert.equal(await byId(page, item).getAttribute('aria-checked'), String(shown));
+  }
+  for (const shown of [true, false]) {
+    await chooseMenu(page, 'mnuView', 'mnuTileNumbers');
+    assert.equal(await byId(page, 'mnuTileNumbers').getAttribute('aria-checked'), String(shown));
+    for (const tile of TILES) {
+      assert.equal(await visible(page, `lblTileNumbers(${tile})`), shown);
+      if (shown) assert.equal(await textOf(page, `lblTileNumbers(${tile})`), ` ${tile}`);
+    }
+  }
+});
+
+test('the preview colours the margins of the tiles a click would flip; the bare window, Hint and Reset take it off', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  const {boxes} = await pictureBoxes(page, TILES.map((tile) => `picTile(${tile})`));
+  const centre = (tile) => [boxes[tile - 1].x + 16, boxes[tile - 1].y + 16];
+  const gapBelow = (tile) => [boxes[tile - 1].x + 16, boxes[tile - 1].y + 40];
+  // The colour showing through each tile's transparent margin.
+  const margins = async () => {
+    const shot = await screen(page);
+    return TILES.map((tile) => rgbaAt(shot, boxes[tile - 1].x + 1.5, boxes[tile - 1].y + 1.5).slice(0, 3).join());
+  };
+  const green = '0,255,0', silver = '192,192,192';
+  const greenTiles = async () => (await margins()).flatMap((colour, i) => colour === green ? [i + 1] : []);
+  const untouched = (await margins())[0];
+
+  await page.mouse.move(...centre(13));
+  assert.deepEqual(await greenTiles(), tilesOf(moveMask(1, 13)));
+  await page.mouse.move(...gapBelow(13));
+  assert.deepEqual(await greenTiles(), []);
+  const after = await margins();
+  for (const tile of TILES)
+    assert.equal(after[tile - 1], moveMask(1, 13) & (1 << (tile - 1)) ? silver : untouched, `tile ${tile}`);
+
+  await page.mouse.move(...centre(14));
+  await page.mouse.click(...centre(14));
+  assert.deepEqual(await greenTiles(), tilesOf(moveMask(1, 14)), 'a click keeps the preview');
+  for (const [id, clears] of [['cmdNewPuzzle', false], ['cmdHint', true], ['cmdReset', true]]) {
+    await page.mouse.move(...centre(14));
+    const button = await byId(page, id).boundingBox();
+    await page.mouse.move(button.x + 5, button.y + 5, {steps: 1});
+    assert.equal((await greenTiles()).length === 0, clears, `pointer over ${id}`);
+  }
+});

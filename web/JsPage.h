@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page as the browser's script keeps it: each call goes to the page
+// object of web/site/tenebrix.js.
+#pragma once
+
+#include "Page.h"
+
+namespace tenebrix::web {
+
+class JsPage final : public Page {
+  public:
+    void setText(const std::string& id, const std::string& text) override;
+    void setVisible(const std::string& id, bool visible) override;
+    void setChecked(const std::string& id, bool checked) override;
+    void setBackColour(const std::string& id, Colour colour) override;
+    void setAccessibleName(const std::string& id, const std::string& name) override;
+    void setScrollValue(const std::string& id, int value) override;
+    void focus(const std::string& id) override;
+    void definePicture(int key, const pictures::Image& image) override;
+    void showPicture(const std::string& id, int key) override;
+    void showWindow(const std::string& id) override;
+    void showModal(const std::string& id) override;
+    void closeWindow(const std::string& id) override;
+    MessageAnswer showMessage(const Message& message) override;
+    std::string openHelp(const std::string& path) override;
+    void exit() override;
+};
+
+}  // namespace tenebrix::web

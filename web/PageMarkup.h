@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's page written from the window descriptions: every control at its
+// place, under its own name, with its caption, access key and role.
+#pragma once
+
+#include <string>
+
+namespace tenebrix::web {
+
+// The whole page, index.html.
+std::string gamePage();
+
+// Its parts, each one window of the game.
+std::string splashMarkup();
+std::string mainWindowMarkup();
+std::string menuBarMarkup();
+std::string settingsFrameMarkup();
+std::string aboutBoxMarkup();
+std::string messageBoxMarkup();
+// The fonts of the windows, as CSS rules.
+std::string fontRules();
+
+// The program icon as an SVG picture, one rectangle per run of equal pixels.
+std::string programIconSvg();
+
+}  // namespace tenebrix::web

@@ -1,0 +1,23 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# cmake -DSITE_DIR=DIR -DTEMPLATE=sw.js.in -P WriteServiceWorker.cmake
+# Writes DIR/sw.js listing every file of the site, with a cache name made
+# from the files' contents: any change to any file makes a new name, and so
+# a new version that replaces the old files on the player's next visit.
+cmake_minimum_required(VERSION 3.25)
+
+file(GLOB_RECURSE site_files RELATIVE "${SITE_DIR}" "${SITE_DIR}/*")
+list(REMOVE_ITEM site_files sw.js)
+list(SORT site_files)
+
+set(listed "'./'")
+set(fingerprints "")
+foreach(site_file IN LISTS site_files)
+  file(SHA256 "${SITE_DIR}/${site_file}" file_hash)
+  string(APPEND fingerprints "${site_file} ${file_hash}\n")
+  string(APPEND listed ", '${site_file}'")
+endforeach()
+string(SHA256 SITE_HASH "${fingerprints}")
+string(SUBSTRING "${SITE_HASH}" 0 16 SITE_HASH)
+set(SITE_FILES "${listed}")
+
+configure_file("${TEMPLATE}" "${SITE_DIR}/sw.js" @ONLY)
