@@ -75,7 +75,7 @@ class TestIconFile : public QObject {
     // Programs that ignore the alpha channel go by the 1-bit mask, the last
     // rows of the file, leftmost pixel in the high bit, rows padded to 4 bytes.
     void transparentPixelsAreMaskedForOldReaders() {
-        Image row(8, 1, Rgba{1, 2, 3});
+        Image row(8, 8, Rgba{1, 2, 3});  // the top row is stored last
         row.pixel(0, 0) = Rgba{0, 0, 0, 0};
         row.pixel(7, 0) = Rgba{0, 0, 0, 0};
         const std::vector<std::uint8_t> bytes = icons::iconFile({row});
