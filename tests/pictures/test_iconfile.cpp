@@ -77,10 +77,10 @@ class TestIconFile : public QObject {
     void transparentPixelsAreMaskedForOldReaders() {
         Image row(8, 8, Rgba{1, 2, 3});  // the top row is stored last
         row.pixel(0, 0) = Rgba{0, 0, 0, 0};
-        row.pixel(7, 0) = Rgba{0, 0, 0, 0};
+        row.pixel(1, 0) = Rgba{0, 0, 0, 0};
         const std::vector<std::uint8_t> bytes = icons::iconFile({row});
         QCOMPARE(std::vector<std::uint8_t>(bytes.end() - 4, bytes.end()),
-                 (std::vector<std::uint8_t>{0x81, 0, 0, 0}));
+                 (std::vector<std::uint8_t>{0xC0, 0, 0, 0}));
     }
 
     void shrinkingTakesTheMeanOfEachBlock() {
