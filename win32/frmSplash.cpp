@@ -9,6 +9,7 @@
 #include "LogoFrames.h"
 #include "PixelPicture.h"
 #include "SplashForm.h"
+#include "StartupTrace.h"
 #include "WideText.h"
 
 namespace tenebrix::win32 {
@@ -132,6 +133,7 @@ void frmSplash::paint() {
     FillRect(dc, &line2, GetSysColorBrush(COLOR_WINDOW));
     DeleteObject(grey);
     EndPaint(window_, &paintInfo);
+    traceFirstPaint(window_, "splash painted");
 }
 
 LRESULT CALLBACK frmSplash::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
