@@ -173,7 +173,7 @@ TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system 
         DeleteFileW(viewer.c_str());
         setText(HKEY_CLASSES_ROOT, L".tenebrixtest\\shell\\open\\command", nullptr,
                 L"\"" + viewer + L"\" \"%1\"");
-        win32::ShellHelpViewer shell(L".tenebrixtest");
+        win32::ShellHelpViewer shell({L".tenebrixtest"});
         const auto error = shell.showContents(nullptr, L"C:\\Games\\Tenebrix.hlp");
         REQUIRE(error.has_value());
         CHECK(!error->empty());
