@@ -19,22 +19,23 @@ using namespace tenebrix::testing;
 namespace {
 
 // Every screen pixel of tile n's picture area against the picture the board
-// says it shows, each picture pixel as a scale x scale block.
+// says it shows, each picture pixel a scale x scale block: an opaque pixel
+// in its own colour, a transparent one in the tile's back colour.
 bool tileShowsPicture(MainWindowFixture& f, int n, int pictureIndex) {
     HWND tile = f.tile(n);
     const int scale = win32::dpiOf(tile).pictureScale();
     const int border = win32::borderWidth(tile);
     const pictures::Image picture = pictures::tilePicture(pictureIndex);
     const COLORREF back = win32::screenColour(win32::backColour(tile));
-    const auto expected = win32::composedPixels(picture, back, scale);
     RedrawWindow(tile, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = GetDC(tile);
     bool same = true;
-    const int side = picture.width * scale;
-    for (int y = 0; y < side && same; ++y) {
-        for (int x = 0; x < side && same; ++x) {
-            const std::uint32_t rgb = expected[static_cast<std::size_t>(y * side + x)];
-            same = GetPixel(dc, border + x, border + y) == RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    for (int y = 0; y < picture.height * scale && same; ++y) {
+        for (int x = 0; x < picture.width * scale && same; ++x) {
+            const pictures::Rgba& pixel = picture.pixel(x / scale, y / scale);
+            if (pixel.alpha != 0 && pixel.alpha != 255) continue;
+            const COLORREF expected = pixel.alpha ? RGB(pixel.red, pixel.green, pixel.blue) : back;
+            same = GetPixel(dc, border + x, border + y) == expected;
         }
     }
     ReleaseDC(tile, dc);

@@ -55,11 +55,15 @@ TEST_CASE("System Info finds the tool through the real registry and starts it wh
         {"only entry 2", false, true, true, true, entry2},
         {"only entry 2, no tool in its folder", false, true, true, false, L""},
     };
+    // What a path split at its first blank would start instead.
+    const std::wstring decoy = L"C:\\Program Files\\Common Files\\Tenebrix.exe";
+    REQUIRE(installStandIn(decoy));
     for (const Case& c : cases) {
         const std::string name = c.name;
         CAPTURE(name);
         RegDeleteKeyW(HKEY_LOCAL_MACHINE, kPathKey);
         RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFolderKey);
+        DeleteFileW((decoy + L".ran").c_str());
         for (const std::wstring& tool : {entry1, entry2}) {
             DeleteFileW(tool.c_str());
             DeleteFileW((tool + L".ran").c_str());
@@ -72,7 +76,7 @@ TEST_CASE("System Info finds the tool through the real registry and starts it wh
         win32::ProgramLauncher launcher;
         const auto message = platform::StartSysInfo(*registry, launcher);
         CHECK(message.has_value() == c.started.empty());
-        for (const std::wstring& tool : {entry1, entry2}) {
+        for (const std::wstring& tool : {entry1, entry2, decoy}) {
             const bool expected = tool == c.started;
             CHECK(standInCommandLine(tool, expected ? 15000 : 500).has_value() == expected);
         }
