@@ -20,17 +20,20 @@ bool RegistrySettingsStore::SaveSetting(const std::wstring& appName, const std::
 
 // The help file opens at its start, which is its contents page.
 std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner, const std::wstring& helpFile) {
-    SHELLEXECUTEINFOW execute{};
-    execute.cbSize = sizeof execute;
-    execute.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    execute.hwnd = owner;
-    execute.lpVerb = L"open";
-    execute.lpFile = helpFile.c_str();
-    execute.lpClass = fileClass_.c_str();
-    execute.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&execute)) return std::nullopt;
-    const DWORD error = GetLastError();
-    return systemErrorText(error ? error : ERROR_NO_ASSOCIATION);
+    DWORD error = ERROR_NO_ASSOCIATION;
+    for (const std::wstring& fileClass : fileClasses_) {
+        SHELLEXECUTEINFOW execute{};
+        execute.cbSize = sizeof execute;
+        execute.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+        execute.hwnd = owner;
+        execute.lpVerb = L"open";
+        execute.lpFile = helpFile.c_str();
+        execute.lpClass = fileClass.c_str();
+        execute.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExW(&execute)) return std::nullopt;
+        error = GetLastError() ? GetLastError() : ERROR_NO_ASSOCIATION;
+    }
+    return systemErrorText(error);
 }
 
 MessageAnswer SystemMessageBoxes::show(HWND owner, const Message& message) {

@@ -2,6 +2,8 @@
 // The real services of Services.h, on the system's own calls.
 #pragma once
 
+#include <vector>
+
 #include "Services.h"
 
 namespace tenebrix::win32 {
@@ -14,15 +16,17 @@ class RegistrySettingsStore final : public SettingsStore {
 };
 
 // Opens the help file through the shell with the viewer the system has for
-// `fileClass` (web pages, by default: the help is one, whatever its name);
-// Windows no longer carries a viewer for the ".hlp" name itself.
+// web pages: the help is one, whatever its name, and Windows no longer
+// carries a viewer for the ".hlp" name itself. The classes are tried in
+// turn: the one of the ".html" name, then "htmlfile" (Wine knows only this).
 class ShellHelpViewer final : public HelpViewer {
   public:
-    explicit ShellHelpViewer(std::wstring fileClass = L".html") : fileClass_(std::move(fileClass)) {}
+    explicit ShellHelpViewer(std::vector<std::wstring> fileClasses = {L".html", L"htmlfile"})
+        : fileClasses_(std::move(fileClasses)) {}
     std::optional<std::wstring> showContents(HWND owner, const std::wstring& helpFile) override;
 
   private:
-    std::wstring fileClass_;
+    std::vector<std::wstring> fileClasses_;
 };
 
 class SystemMessageBoxes final : public MessageBoxes {

@@ -93,7 +93,7 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onCommand(LOWORD(wParam), HIWORD(wParam) == 1 && lParam == 0);
             return 0;
         case WM_HSCROLL:
-            onScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            onScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_MOUSEMOVE:  // the bare window, the gaps between the tiles too
             game_.HideMove();
@@ -170,7 +170,7 @@ void frmMain::onMenuCommand(int id) {
 
 // One step per arrow and per click in the track; a drag of the thumb counts
 // only where it is let go.
-void frmMain::onScroll(HWND bar, int code) {
+void frmMain::onScroll(HWND bar, int code, int thumbPosition) {
     SCROLLINFO info;
     ZeroMemory(&info, sizeof info);
     info.cbSize = sizeof info;
@@ -182,7 +182,7 @@ void frmMain::onScroll(HWND bar, int code) {
         case SB_LINERIGHT: value += main::kScrollSmallChange; break;
         case SB_PAGELEFT: value -= main::kScrollLargeChange; break;
         case SB_PAGERIGHT: value += main::kScrollLargeChange; break;
-        case SB_THUMBPOSITION: value = info.nTrackPos; break;
+        case SB_THUMBPOSITION: value = thumbPosition; break;
         case SB_LEFT: value = info.nMin; break;
         case SB_RIGHT: value = info.nMax; break;
         default: return;

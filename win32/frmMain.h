@@ -60,7 +60,7 @@ class frmMain final : public Display {
     // What the player does (frmMain.cpp).
     void onCommand(int id, bool fromAccelerator);
     void onMenuCommand(int id);
-    void onScroll(HWND bar, int code);
+    void onScroll(HWND bar, int code, int thumbPosition);
     void onChildPointer(int id, UINT message);
     void onTileArrow(int tile, WPARAM key);
     void mnuViewStatusBar_Click();

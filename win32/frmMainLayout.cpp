@@ -155,10 +155,11 @@ void frmMain::createFrameContents() {
         setPicture(diagram, pictures::modeDiagram(k));
         if (k != kMinMode) ShowWindow(diagram, SW_HIDE);
     }
-    createFrameLabel(window_, kLblMode);
+    // Each caption's foot overlaps its scroll bar's top: the bar lies above.
     createScrollBar(window_, kScrollMode, kMinMode, kMaxMode);
-    createFrameLabel(window_, kLblLevel);
+    createFrameLabel(window_, kLblMode);
     createScrollBar(window_, kScrollLevel, kMinLevel, kMaxLevel);
+    createFrameLabel(window_, kLblLevel);
     createFrameLabel(window_, kLblMovesLabel);
     createFrameLabel(window_, kLblMoves);
 }
