@@ -33,6 +33,7 @@ make_fresh_prefix() {
     export WINEPREFIX="$work/prefix"
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     trap 'timeout 30 "$(wineserver_program)" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+    trap 'exit 130' INT TERM
     if ! timeout 300 "$(wine_program)" wineboot --init >"$work/wineboot.log" 2>&1; then
         cat "$work/wineboot.log" >&2
         fail "making the Wine prefix failed"
