@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PixelPicture.h"
+#include "WindowParts.h"
 
 namespace tenebrix::win32 {
 
@@ -233,13 +234,7 @@ void registerControlClasses(HINSTANCE instance) {
 }
 
 HWND createPictureBox(HWND parent, int id, const RECT& place, PictureBoxStyle style) {
-    const DWORD tabStop = style.tile ? WS_TABSTOP : 0;
-    HWND box = CreateWindowExW(0, kPictureBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | tabStop,
-                               place.left, place.top, place.right - place.left,
-                               place.bottom - place.top, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                               nullptr);
+    HWND box = createChild(parent, kPictureBoxClass, L"", style.tile ? WS_TABSTOP : 0, id, place);
     auto state = std::make_unique<PictureBoxState>();
     state->style = style;
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
@@ -279,12 +274,7 @@ int borderWidth(HWND box) {
 
 HWND createLabel(HWND parent, int id, const RECT& place, const std::wstring& caption,
                  LabelStyle style) {
-    HWND label = CreateWindowExW(0, kLabelClass, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                 place.left, place.top, place.right - place.left,
-                                 place.bottom - place.top, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                                 nullptr);
+    HWND label = createChild(parent, kLabelClass, caption, 0, id, place);
     auto state = std::make_unique<LabelState>();
     state->style = style;
     SetWindowLongPtrW(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));

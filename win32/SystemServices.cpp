@@ -51,28 +51,14 @@ SYSTEMTIME SystemClock::now() {
     return local;
 }
 
-namespace {
-
-// Registry texts come in the system's ANSI code page.
-std::wstring fromAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-}  // namespace
-
 bool ProgramLauncher::fileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(fromAnsi(path).c_str());
+    const DWORD attributes = GetFileAttributesW(widen(path, CP_ACP).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // In a normal window; the new program takes the focus, the game goes on.
 bool ProgramLauncher::launch(const std::string& programPath) {
-    const std::wstring program = fromAnsi(programPath);
+    const std::wstring program = widen(programPath, CP_ACP);  // as the registry gave it
     if (program.empty()) return false;
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};

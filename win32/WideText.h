@@ -8,12 +8,13 @@
 
 namespace tenebrix::win32 {
 
-inline std::wstring widen(const std::string& text) {
+// `codePage`: the registry's texts come in the system's ANSI code page (CP_ACP).
+inline std::wstring widen(const std::string& text, UINT codePage = CP_UTF8) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 

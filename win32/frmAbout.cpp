@@ -15,6 +15,7 @@
 #include "SystemInfo.h"
 #include "VersionLine.h"
 #include "WideText.h"
+#include "WindowParts.h"
 
 namespace tenebrix::win32 {
 
@@ -31,20 +32,12 @@ struct AboutState {
 };
 
 HFONT aboutFont(Dpi dpi, forms::FontSize size) {
-    LOGFONTW font{};
-    font.lfHeight = dpi.fontHeight(size.points);
-    font.lfWeight = size.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    widen(forms::kFormFontFamilies[0]).copy(font.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&font);
+    return createFont(forms::kFormFontFamilies[0], size.points, size.bold, dpi);
 }
 
 HWND createButton(HWND dialog, const about::Button& button, int id, DWORD kind, Dpi dpi) {
-    const RECT at = dpi.rect(button.place);
-    return CreateWindowExW(0, L"BUTTON", widen(button.caption).c_str(),
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind, at.left, at.top,
-                           at.right - at.left, at.bottom - at.top, dialog,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    return createChild(dialog, L"BUTTON", widen(button.caption), WS_TABSTOP | kind, id,
+                       dpi.rect(button.place));
 }
 
 // The client area at its size, centred over the owner.

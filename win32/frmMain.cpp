@@ -110,14 +110,9 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (statusBar_.window()) statusBar_.layout(dpi_);
             return 0;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            layout();
+        case WM_DPICHANGED:
+            onDpiChanged(*reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_CLOSE:
             Form_Unload();
             DestroyWindow(window_);
@@ -125,15 +120,25 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             KillTimer(window_, kClockTimer);
             return 0;
-        case WM_NCDESTROY: {
-            window_ = nullptr;
-            auto closed = std::move(closed_);
-            if (closed) closed();
+        case WM_NCDESTROY:
+            onDestroyed();
             return 0;
-        }
         default:
             return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+// On another screen: the size the system suggests, every control placed again.
+void frmMain::onDpiChanged(const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout();
+}
+
+void frmMain::onDestroyed() {
+    window_ = nullptr;
+    auto closed = std::move(closed_);
+    if (closed) closed();
 }
 
 void frmMain::onCommand(int id, bool fromAccelerator) {

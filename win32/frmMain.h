@@ -58,6 +58,8 @@ class frmMain final : public Display {
     void placeAtStart();
 
     // What the player does (frmMain.cpp).
+    void onDpiChanged(const RECT& suggested);
+    void onDestroyed();
     void onCommand(int id, bool fromAccelerator);
     void onMenuCommand(int id);
     void onScroll(HWND bar, int code, int thumbPosition);

@@ -17,6 +17,7 @@
 #include "Placement.h"
 #include "Settings.h"
 #include "WideText.h"
+#include "WindowParts.h"
 #include "frmMain.h"
 
 namespace tenebrix::win32 {
@@ -58,12 +59,10 @@ std::vector<Placed> placedControls() {
     return placed;
 }
 
+// Placed by layout() once all are made.
 HWND createSystemControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                          int id) {
-    return CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                           nullptr);
+    return createChild(parent, className, text, style, id, {});
 }
 
 void createButton(HWND parent, const main::Button& button, int id) {
@@ -106,15 +105,6 @@ void createFrameLabel(HWND parent, int id) {
     }
 }
 
-HFONT createFont(const char* family, forms::FontSize size, Dpi dpi) {
-    LOGFONTW font{};
-    font.lfHeight = dpi.fontHeight(size.points);
-    font.lfWeight = size.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring name = widen(family);
-    name.copy(font.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&font);
-}
 
 }  // namespace
 
@@ -178,8 +168,9 @@ void frmMain::layout() {
 
 void frmMain::applyFonts() {
     HFONT oldForm = formFont_, oldBold = boldFont_;
-    formFont_ = createFont(forms::kFormFontFamilies[0], forms::kFormFont, dpi_);
-    boldFont_ = createFont(forms::kFormFontFamilies[0], forms::kBoldCaptionFont, dpi_);
+    formFont_ = createFont(forms::kFormFontFamilies[0], forms::kFormFont.points, forms::kFormFont.bold, dpi_);
+    boldFont_ = createFont(forms::kFormFontFamilies[0], forms::kBoldCaptionFont.points,
+                           forms::kBoldCaptionFont.bold, dpi_);
     for (const Placed& placed : placedControls()) {
         SendMessageW(control(placed.id), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), TRUE);
     }
@@ -198,10 +189,7 @@ void frmMain::placeAtStart() {
     RECT outer{0, 0, dpi_.px(main::kClientWidth), dpi_.px(main::kClientHeight)};
     AdjustWindowRectExForDpi(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0, static_cast<UINT>(dpi_.dpi));
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
+    const RECT screen = screenOf(window_);
     const int screenHeight = screen.bottom - screen.top;
     const int topTwips = forms::centredTopTwips(static_cast<int>(dpi_.twips(screenHeight) + 0.5),
                                                 static_cast<int>(dpi_.twips(height) + 0.5));

@@ -11,6 +11,7 @@
 #include "SplashForm.h"
 #include "StartupTrace.h"
 #include "WideText.h"
+#include "WindowParts.h"
 
 namespace tenebrix::win32 {
 
@@ -23,15 +24,6 @@ constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME;  // a fixed border, no ti
 
 POINT frameOrigin(Dpi dpi) {
     return {dpi.px(splash::fraMainFrame.left), dpi.px(splash::fraMainFrame.top)};
-}
-
-HFONT splashFont(const splash::Label& label, Dpi dpi) {
-    LOGFONTW font{};
-    font.lfHeight = dpi.fontHeight(label.points);
-    font.lfWeight = label.bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    widen(splash::kFontFamilies[0]).copy(font.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&font);
 }
 
 // A label that grows keeps its left edge and widens to its caption.
@@ -79,10 +71,7 @@ void frmSplash::Show() {
     RECT outer{0, 0, dpi.px(splash::kWidth), dpi.px(splash::kHeight)};
     AdjustWindowRectExForDpi(&outer, kSplashStyle, FALSE, 0, static_cast<UINT>(dpi.dpi));
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
+    const RECT screen = screenOf(window_);
     SetWindowPos(window_, nullptr, (screen.left + screen.right - width) / 2,
                  (screen.top + screen.bottom - height) / 2, width, height, SWP_NOZORDER);
     createControls();
@@ -106,7 +95,7 @@ void frmSplash::createControls() {
     }
     int index = 0;
     for (const splash::Label& label : splash::kLabels) {
-        HFONT font = fonts_[index++] = splashFont(label, dpi);
+        HFONT font = fonts_[index++] = createFont(splash::kFontFamilies[0], label.points, label.bold, dpi);
         const Align align = label.align == splash::Align::Right ? Align::Right : Align::Left;
         HWND control = createLabel(window_, 0, labelPlace(window_, label, font, dpi), widen(label.caption),
                                    {align, label.wordWrap});

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "DateTimeStatusBar.h"
+#include "GameInvariants.h"
 #include "MainWindowFixture.h"
 #include "PixelPicture.h"
 #include "TilePictures.h"
@@ -75,6 +76,7 @@ TEST_CASE("menu items, shortcuts and access keys run their commands") {
         const PuzzleValue start = f.main->game().startValue();
         c.give(f);
         CHECK(showsEffect(f, c.effect, start));
+        CHECK(brokenGameRule(f.main->game()) == "");
         if (c.focused) CHECK(GetFocus() == f.control(c.focused));
     }
 }
@@ -130,6 +132,7 @@ TEST_CASE("scroll bars step by one, count a thumb where it is let go and stay in
         CHECK(f.scrollValue(c.bar) == c.value);
         CHECK((f.main->game().moveCount() == 0) == c.newPuzzle);
         CHECK((f.main->game().currentValue() == board) == !c.newPuzzle);
+        CHECK(brokenGameRule(f.main->game()) == "");
         const Settings& settings = f.main->game().settings();
         if (c.bar == win32::kScrollMode) {
             CHECK(settings.mode == c.value);

@@ -8,6 +8,7 @@
 
 #include "ControlNames.h"
 #include "Controls.h"
+#include "GameInvariants.h"
 #include "MainWindowFixture.h"
 #include "PixelPicture.h"
 #include "TilePictures.h"
@@ -76,6 +77,8 @@ TEST_CASE("a click on a tile plays its move, counts it and repaints the board") 
             CHECK((isLit(before, n) != isLit(after, n)) == c.flipped.contains(n));
         }
         CHECK(f.text(win32::kLblMoves) == L"1");
+        CHECK(f.text(win32::kLblPuzState) == L" " + std::to_wstring(after));
+        CHECK(brokenGameRule(f.main->game()) == "");
         CHECK(boardShowsGame(f));
     }
 }
@@ -136,6 +139,7 @@ TEST_CASE("solving the puzzle in as many moves as the level offers the next leve
         CHECK(f.text(win32::kLblLevel) == L"Level:  " + std::to_wstring(level));
         CHECK(f.text(win32::kLblMoves) == L"0");
         CHECK(f.main->game().currentValue() != kSolvedBoard);
+        CHECK(brokenGameRule(f.main->game()) == "");
         CHECK(boardShowsGame(f));
     }
 }

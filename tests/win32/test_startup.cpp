@@ -3,6 +3,8 @@
 // texts, and the system's message boxes as the game asks for them.
 #include <doctest/doctest.h>
 
+#include <cstdlib>
+
 #include "AboutForm.h"
 #include "MainWindowFixture.h"
 #include "Modal.h"
@@ -117,4 +119,24 @@ TEST_CASE("message boxes are the system's, owned, titled, with the buttons and i
         CHECK(hasIcon == (c.icon == MessageIcon::Information));
         CHECK(answer == c.answer);
     }
+}
+
+TEST_CASE("the main window opens centred on its screen, its client area at its designed size") {
+    MainWindowFixture f;
+    const win32::Dpi dpi = win32::dpiOf(f.window());
+    RECT client, outer;
+    GetClientRect(f.window(), &client);
+    GetWindowRect(f.window(), &outer);
+    // 6795 x 4920 twips: 453 x 328 pixels at 96 dots per inch.
+    CHECK(client.right == 453 * dpi.dpi / 96);
+    CHECK(client.bottom == 328 * dpi.dpi / 96);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(f.window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    const int spareWidth = (screen.right - screen.left) - (outer.right - outer.left);
+    const int spareHeight = (screen.bottom - screen.top) - (outer.bottom - outer.top);
+    CHECK(std::abs(outer.left - screen.left - spareWidth / 2) <= 1);
+    CHECK(std::abs(outer.top - screen.top - spareHeight / 2) <= 1);
+    CHECK(GetFocus() == f.control(win32::kCmdHint));
 }
