@@ -107,6 +107,13 @@ TEST_CASE("the pointer previews a move and the bare window, frame, Hint and Rese
         {"over New Puzzle", over(win32::kCmdNewPuzzle, WM_MOUSEMOVE), {2, 6, 7, 8, 12}, {}},
         {"released over New Puzzle", over(win32::kCmdNewPuzzle, WM_LBUTTONUP), {}, {2, 6, 7, 8, 12}},
         {"Ctrl+N", [](auto& f) { pressKey(*f.main, GetFocus(), 'N', true); }, {2, 6, 7, 8, 12}, {}},
+        {"over a tile number: no tile, nothing cleared", over(win32::kTileNumberBase + 7, WM_MOUSEMOVE),
+         {2, 6, 7, 8, 12}, {}},
+        {"over a tile number, then back on 7", [&](auto& f) {
+             over(win32::kTileNumberBase + 7, WM_MOUSEMOVE)(f);
+             overWindow(f);
+             f.hoverTile(7);
+         }, {2, 6, 7, 8, 12}, {}},
     };
     for (const Case& c : cases) {
         const std::string name = c.name;

@@ -128,8 +128,8 @@ TEST_CASE("the main window opens centred on its screen, its client area at its d
     GetClientRect(f.window(), &client);
     GetWindowRect(f.window(), &outer);
     // 6795 x 4920 twips: 453 x 328 pixels at 96 dots per inch.
-    CHECK(client.right == 453 * dpi.dpi / 96);
-    CHECK(client.bottom == 328 * dpi.dpi / 96);
+    CHECK(client.right == MulDiv(453, dpi.dpi, 96));
+    CHECK(client.bottom == MulDiv(328, dpi.dpi, 96));
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(f.window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
