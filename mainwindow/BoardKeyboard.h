@@ -8,6 +8,7 @@
 #include <array>
 
 #include "Board.h"
+#include "BoardKeys.h"
 
 namespace tenebrix::ui {
 
@@ -33,12 +34,6 @@ class BoardKeyboard final : public QObject {
     int stop_ = 1;
 };
 
-// The tile one step from `tile` in the given direction, staying on the board.
-constexpr int steppedTile(int tile, int rows, int columns) {
-    const auto clamp = [](int index) {
-        return index < 0 ? 0 : index >= kBoardSide ? kBoardSide - 1 : index;
-    };
-    return tileAt(clamp(tileRow(tile) + rows), clamp(tileColumn(tile) + columns));
-}
+using forms::steppedTile;
 
 }  // namespace tenebrix::ui

@@ -12,8 +12,10 @@ class Launcher {
     virtual ~Launcher() = default;
     // Whether a file (not a folder) of that name exists.
     virtual bool fileExists(const std::string& path) = 0;
-    // Starts `commandLine`, split into a program and its arguments the way a
-    // command line is (quotes respected, no shell), and does not wait for it.
+    // Starts `commandLine` and does not wait for it. On Linux it is split into
+    // a program and its arguments the way a command line is (quotes
+    // respected, no shell); on Windows it is the path of a program, taken
+    // whole, since it may hold blanks ("C:\Program Files\...").
     // Returns false when it splits into nothing or could not be started.
     virtual bool launch(const std::string& commandLine) = 0;
 };

@@ -21,6 +21,9 @@ inline constexpr RegistryHandle kHkeyUsers = 0x80000003;
 inline constexpr RegistryHandle kHkeyCurrentConfig = 0x80000005;
 
 inline constexpr std::uint32_t kKeyAllAccess = 0x2003F;
+// Reading only. A program that is not elevated is refused any write access
+// under HKEY_LOCAL_MACHINE, so keys that are only read are opened this way.
+inline constexpr std::uint32_t kKeyRead = 0x20019;
 
 // Value types.
 inline constexpr std::uint32_t kRegSz = 1;
@@ -30,6 +33,7 @@ inline constexpr std::uint32_t kRegDword = 4;
 // Status codes; anything but kErrorSuccess is a failure.
 inline constexpr long kErrorSuccess = 0;
 inline constexpr long kErrorFileNotFound = 2;
+inline constexpr long kErrorAccessDenied = 5;
 inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr long kErrorBadDb = 1009;  // the registry's own store is corrupt

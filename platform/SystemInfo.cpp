@@ -85,11 +85,14 @@ bool launchSysInfo(Registry& registry, Launcher& launcher) {
 
 }  // namespace
 
+// The key is opened for reading: asking for all access, as the game once
+// did, is refused under HKEY_LOCAL_MACHINE to a program that is not elevated,
+// and System Info would never be found.
 bool GetKeyValue(Registry& registry, RegistryHandle KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
     RegistryHandle key = 0;
     const KeyCloser closer(registry, key);
-    if (registry.open(KeyRoot, KeyName, kKeyAllAccess, key) != kErrorSuccess) {
+    if (registry.open(KeyRoot, KeyName, kKeyRead, key) != kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

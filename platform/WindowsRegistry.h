@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Windows registry itself: used by Windows builds, and run under Wine by
-// scripts/windows-check.
+// The Windows registry itself: used by the Windows build, and tested under Wine by
+// scripts/windows-test.
 #pragma once
 
 #include <memory>

@@ -20,7 +20,10 @@ class FakeRegistry : public platform::Registry {
     long open(platform::RegistryHandle root, const std::string& keyPath, std::uint32_t accessMask,
               platform::RegistryHandle& handle) override {
         handle = 0;
-        if (root != platform::kHkeyLocalMachine || accessMask != platform::kKeyAllAccess ||
+        // As Windows does for a program that is not elevated: no write
+        // access under HKEY_LOCAL_MACHINE.
+        if (accessMask & ~platform::kKeyRead) return platform::kErrorAccessDenied;
+        if (root != platform::kHkeyLocalMachine ||
             std::ranges::none_of(values, [&](auto& v) { return v.first.first == keyPath; }))
             return platform::kErrorFileNotFound;
         openKeys[handle = ++m_lastHandle] = keyPath;

@@ -54,9 +54,10 @@ done
 for script in play fuzz valgrind screenshot; do
     refuse "scripts/$script names no Windows tool" grep -Eq 'wine|mingw' "$root/scripts/$script"
 done
-expect "scripts/windows-check installs the Windows compiler and Wine" \
-    grep -Eq '^install_missing_packages .*g\+\+-mingw-w64-x86-64-posix.* wine( |.*)wine64' \
-    "$root/scripts/windows-check"
+expect "scripts/windows-test installs the Windows compiler" \
+    grep -Eq '^install_missing_packages .*g\+\+-mingw-w64-x86-64-posix' "$root/scripts/windows-test"
+expect "and Wine, with its wine command" \
+    grep -Eq '^install_missing_packages .*wine( |.*)wine64' "$root/scripts/windows-test"
 
 # No apt-get and no dpkg-query: stop, naming the packages, in one sentence.
 mkdir -p "$scratch/bin"

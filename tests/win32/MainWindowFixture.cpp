@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window fixture and its helpers.
+#include "MainWindowFixture.h"
+
+#include "Module1.h"
+#include "WideText.h"
+
+namespace tenebrix::testing {
+
+void pumpMessages(const win32::frmMain* main) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (main && win32::routeKeyboard(*main, message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+COLORREF screenPixel(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control, bool alt) {
+    BYTE keys[256] = {};
+    if (control) keys[VK_CONTROL] = 0x80;
+    if (alt) keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    const LPARAM altBit = alt ? (1 << 29) : 0;
+    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN, up = alt ? WM_SYSKEYUP : WM_KEYUP;
+    PostMessageW(target, down, key, 1 | altBit);
+    PostMessageW(target, up, key, static_cast<LPARAM>(0xC0000001u) | altBit);
+    pumpMessages(&main);
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+}
+
+MainWindowFixture::MainWindowFixture(std::vector<int> firstPuzzle, win32::SettingsStore* store)
+    : services{random, store ? *store : settings, help, messages, registry, launcher, clock,
+               L"C:\\Games\\Tenebrix.hlp"} {
+    random.scriptPuzzle(firstPuzzle);
+    main = std::make_unique<win32::frmMain>(GetModuleHandleW(nullptr), services);
+    main->Show([this] { closed = true; });
+    pumpMessages(main.get());
+}
+
+MainWindowFixture::~MainWindowFixture() {
+    main.reset();
+    pumpMessages();
+}
+
+std::wstring MainWindowFixture::text(int id) const {
+    return win32::windowText(control(id));
+}
+
+void MainWindowFixture::clickTile(int n) {
+    SendMessageW(tile(n), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(tile(n), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    pumpMessages(main.get());
+}
+
+void MainWindowFixture::hoverTile(int n) {
+    SendMessageW(tile(n), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+}
+
+void MainWindowFixture::command(int id) {
+    SendMessageW(window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    pumpMessages(main.get());
+}
+
+void MainWindowFixture::scroll(int barId, int code, int position) {
+    SendMessageW(window(), WM_HSCROLL, MAKEWPARAM(code, position),
+                 reinterpret_cast<LPARAM>(control(barId)));
+}
+
+bool MainWindowFixture::menuChecked(forms::MenuCommand command) const {
+    return GetMenuState(GetMenu(window()), static_cast<UINT>(win32::menuId(command)), MF_BYCOMMAND) &
+           MF_CHECKED;
+}
+
+int MainWindowFixture::scrollValue(int barId) const {
+    return GetScrollPos(control(barId), SB_CTL);
+}
+
+}  // namespace tenebrix::testing

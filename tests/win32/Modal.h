@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Acting inside a modal loop (a dialog, a message box): the action runs from
+// a timer that the modal loop itself delivers, then the timer stops.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace tenebrix::testing {
+
+// Runs `action` once, 50 ms after the next modal loop starts delivering messages.
+void duringModal(std::function<void()> action);
+
+// The enabled, visible top-level window of this thread with class `className`
+// owned by `owner`, or null.
+HWND ownedWindow(HWND owner, const wchar_t* className);
+
+}  // namespace tenebrix::testing

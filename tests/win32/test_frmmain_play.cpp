@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Playing in the real main window: clicks play and repaint, pixel for pixel
+// at the screen's density; the move preview and its clearing; win and hint.
+#include <doctest/doctest.h>
+
+#include <functional>
+#include <set>
+
+#include "ControlNames.h"
+#include "Controls.h"
+#include "GameInvariants.h"
+#include "MainWindowFixture.h"
+#include "PixelPicture.h"
+#include "TilePictures.h"
+#include "WideText.h"
+
+using namespace tenebrix;
+using namespace tenebrix::testing;
+
+namespace {
+
+// Every screen pixel of tile n's picture area against the picture the board
+// says it shows, each picture pixel a scale x scale block: an opaque pixel
+// in its own colour, a transparent one in the tile's back colour.
+bool tileShowsPicture(MainWindowFixture& f, int n, int pictureIndex) {
+    HWND tile = f.tile(n);
+    const int scale = win32::dpiOf(tile).pictureScale();
+    const int border = win32::borderWidth(tile);
+    const pictures::Image picture = pictures::tilePicture(pictureIndex);
+    const COLORREF back = win32::screenColour(win32::backColour(tile));
+    RedrawWindow(tile, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(tile);
+    bool same = true;
+    for (int y = 0; y < picture.height * scale && same; ++y) {
+        for (int x = 0; x < picture.width * scale && same; ++x) {
+            const pictures::Rgba& pixel = picture.pixel(x / scale, y / scale);
+            if (pixel.alpha != 0 && pixel.alpha != 255) continue;
+            const COLORREF expected = pixel.alpha ? RGB(pixel.red, pixel.green, pixel.blue) : back;
+            same = GetPixel(dc, border + x, border + y) == expected;
+        }
+    }
+    ReleaseDC(tile, dc);
+    return same;
+}
+
+bool boardShowsGame(MainWindowFixture& f) {
+    const PuzzleValue value = f.main->game().currentValue();
+    for (int n = 1; n <= kTileCount; ++n) {
+        const bool lit = isLit(value, n);
+        if (!tileShowsPicture(f, n, lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1))) return false;
+        if (win32::windowText(f.tile(n)) != win32::widen(forms::tileAccessibleName(n, lit))) return false;
+    }
+    return true;
+}
+
+// The preview's colour shows in the tile picture's transparent margin.
+COLORREF marginColour(MainWindowFixture& f, int n) {
+    const int at = win32::borderWidth(f.tile(n)) + 1;
+    return screenPixel(f.tile(n), at, at);
+}
+
+}  // namespace
+
+TEST_CASE("a click on a tile plays its move, counts it and repaints the board") {
+    struct Case {
+        int tile;
+        std::set<int> flipped;  // mode 1 clipped at the edges
+    };
+    for (const Case& c : {Case{13, {8, 12, 13, 14, 18}}, Case{1, {1, 2, 6}}, Case{25, {20, 24, 25}}}) {
+        CAPTURE(c.tile);
+        MainWindowFixture f;
+        REQUIRE(boardShowsGame(f));
+        const PuzzleValue before = f.main->game().currentValue();
+        f.clickTile(c.tile);
+        const PuzzleValue after = f.main->game().currentValue();
+        for (int n = 1; n <= kTileCount; ++n) {
+            CHECK((isLit(before, n) != isLit(after, n)) == c.flipped.contains(n));
+        }
+        CHECK(f.text(win32::kLblMoves) == L"1");
+        CHECK(f.text(win32::kLblPuzState) == L" " + std::to_wstring(after));
+        CHECK(brokenGameRule(f.main->game()) == "");
+        CHECK(boardShowsGame(f));
+    }
+}
+
+TEST_CASE("the pointer previews a move and the bare window, frame, Hint and Reset clear it") {
+    const COLORREF green = RGB(0, 255, 0), grey = RGB(192, 192, 192);
+    const COLORREF untouched = GetSysColor(COLOR_BTNFACE);
+    struct Case {
+        const char* name;
+        std::function<void(MainWindowFixture&)> pointer;
+        std::set<int> highlighted, cleared;
+    };
+    auto over = [](int id, UINT message) {
+        return [id, message](MainWindowFixture& f) {
+            SendMessageW(f.control(id), message, 0, MAKELPARAM(3, 3));
+        };
+    };
+    auto overWindow = [](MainWindowFixture& f) { SendMessageW(f.window(), WM_MOUSEMOVE, 0, 0); };
+    const std::vector<Case> cases{
+        {"rest on 7", [](auto&) {}, {2, 6, 7, 8, 12}, {}},
+        {"across the gap to 8", [&](auto& f) { overWindow(f); f.hoverTile(8); }, {3, 7, 8, 9, 13}, {2, 6, 12}},
+        {"straight into 8", [](auto& f) { f.hoverTile(8); }, {2, 3, 6, 7, 8, 9, 12, 13}, {}},
+        {"over the frame", over(win32::kFrame1, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over Hint", over(win32::kCmdHint, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over Reset", over(win32::kCmdReset, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over New Puzzle", over(win32::kCmdNewPuzzle, WM_MOUSEMOVE), {2, 6, 7, 8, 12}, {}},
+        {"released over New Puzzle", over(win32::kCmdNewPuzzle, WM_LBUTTONUP), {}, {2, 6, 7, 8, 12}},
+        {"Ctrl+N", [](auto& f) { pressKey(*f.main, GetFocus(), 'N', true); }, {2, 6, 7, 8, 12}, {}},
+        {"over a tile number: no tile, nothing cleared", over(win32::kTileNumberBase + 7, WM_MOUSEMOVE),
+         {2, 6, 7, 8, 12}, {}},
+        {"over a tile number, then back on 7", [&](auto& f) {
+             over(win32::kTileNumberBase + 7, WM_MOUSEMOVE)(f);
+             overWindow(f);
+             f.hoverTile(7);
+         }, {2, 6, 7, 8, 12}, {}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.name;
+        CAPTURE(name);
+        MainWindowFixture f;
+        f.hoverTile(7);
+        c.pointer(f);
+        for (int n = 1; n <= kTileCount; ++n) {
+            CAPTURE(n);
+            const COLORREF expected = c.highlighted.contains(n) ? green
+                                      : c.cleared.contains(n)   ? grey
+                                                                : untouched;
+            CHECK(marginColour(f, n) == expected);
+        }
+    }
+}
+
+TEST_CASE("solving the puzzle in as many moves as the level offers the next level") {
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        MainWindowFixture f({7, 19});
+        f.messages.answers = {answer};
+        f.random.scriptPuzzle({1, 2, 3});
+        f.clickTile(7);
+        f.clickTile(19);
+        REQUIRE(f.messages.shown.size() == 1);
+        CHECK(f.messages.shown.back().owner == f.window());
+        CHECK(f.messages.shown.back().message.buttons == MessageButtons::YesNo);
+        const int level = answer == MessageAnswer::Yes ? 3 : 2;
+        CHECK(f.scrollValue(win32::kScrollLevel) == level);
+        CHECK(f.text(win32::kLblLevel) == L"Level:  " + std::to_wstring(level));
+        CHECK(f.text(win32::kLblMoves) == L"0");
+        CHECK(f.main->game().currentValue() != kSolvedBoard);
+        CHECK(brokenGameRule(f.main->game()) == "");
+        CHECK(boardShowsGame(f));
+    }
+}
+
+TEST_CASE("a hint names a tile still to press and shows the tile numbers") {
+    MainWindowFixture f({7, 19});
+    f.command(win32::kCmdHint);
+    REQUIRE(f.messages.shown.size() == 1);
+    const std::string hint = f.messages.shown[0].message.text;
+    CHECK((hint.find(" 7") != std::string::npos || hint.find(" 19") != std::string::npos));
+    CHECK(f.menuChecked(forms::MenuCommand::ViewTileNumbers));
+    for (int n = 1; n <= kTileCount; ++n) {
+        CHECK(IsWindowVisible(f.control(win32::kTileNumberBase + n)));
+        CHECK(f.text(win32::kTileNumberBase + n) == L" " + std::to_wstring(n));
+    }
+}

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game against the real system under it: Wine's registry for System
+// Info and the window placement, the shell for the help viewer, and real
+// programs started at paths with blanks.
+#include <doctest/doctest.h>
+
+#include <array>
+
+#include "MainWindowFixture.h"
+#include "StandIn.h"
+#include "SystemInfo.h"
+#include "SystemServices.h"
+#include "WideText.h"
+#include "WindowsRegistry.h"
+
+using namespace tenebrix;
+using namespace tenebrix::testing;
+
+namespace {
+
+// Written out rather than taken from the code, so a misspelt key fails.
+constexpr const wchar_t* kPathKey = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const wchar_t* kFolderKey = L"SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr const wchar_t* kToolFolder = L"C:\\Program Files\\Common Files\\Tenebrix Tools";
+constexpr const wchar_t* kPlacementKey = L"Software\\Tenebrix\\Settings";
+
+void setText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+    RegSetKeyValueW(root, key, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<std::wstring> readText(HKEY root, const wchar_t* key, const wchar_t* name) {
+    std::array<wchar_t, 256> text{};
+    DWORD size = sizeof text;
+    if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(text.data());
+}
+
+}  // namespace
+
+TEST_CASE("System Info finds the tool through the real registry and starts it whole") {
+    const std::wstring entry1 = std::wstring(kToolFolder) + L"\\Entry One\\msinfo32.exe";
+    const std::wstring entry2 = std::wstring(kToolFolder) + L"\\MSINFO32.EXE";
+    struct Case {
+        const char* name;
+        bool pathEntry, folderEntry, entry1Installed, entry2Installed;
+        std::wstring started;  // empty: the message instead
+    };
+    const std::vector<Case> cases{
+        {"neither entry", false, false, true, true, L""},
+        {"entry 1, even with entry 2 there", true, true, true, true, entry1},
+        {"entry 1 missing on disk: no look at entry 2", true, true, false, true, L""},
+        {"only entry 2", false, true, true, true, entry2},
+        {"only entry 2, no tool in its folder", false, true, true, false, L""},
+    };
+    // What a path split at its first blank would start instead.
+    const std::wstring decoy = L"C:\\Program Files\\Common Files\\Tenebrix.exe";
+    REQUIRE(installStandIn(decoy));
+    for (const Case& c : cases) {
+        const std::string name = c.name;
+        CAPTURE(name);
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kPathKey);
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFolderKey);
+        DeleteFileW((decoy + L".ran").c_str());
+        for (const std::wstring& tool : {entry1, entry2}) {
+            DeleteFileW(tool.c_str());
+            DeleteFileW((tool + L".ran").c_str());
+        }
+        if (c.entry1Installed) REQUIRE(installStandIn(entry1));
+        if (c.entry2Installed) REQUIRE(installStandIn(entry2));
+        if (c.pathEntry) setText(HKEY_LOCAL_MACHINE, kPathKey, L"PATH", entry1);
+        if (c.folderEntry) setText(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", kToolFolder);
+        const auto registry = platform::makeWindowsRegistry();
+        win32::ProgramLauncher launcher;
+        const auto message = platform::StartSysInfo(*registry, launcher);
+        CHECK(message.has_value() == c.started.empty());
+        for (const std::wstring& tool : {entry1, entry2, decoy}) {
+            const bool expected = tool == c.started;
+            CHECK(standInCommandLine(tool, expected ? 15000 : 500).has_value() == expected);
+        }
+    }
+}
+
+TEST_CASE("the Windows registry reads values and reports failures as the system does") {
+    constexpr const char* kVersionKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    const auto windows = platform::makeWindowsRegistry();
+    platform::Registry& registry = *windows;
+    platform::RegistryHandle key = 0;
+    std::array<char, 1024> buffer{};
+    std::uint32_t type = 0, size = buffer.size();
+    REQUIRE(registry.open(platform::kHkeyLocalMachine, kVersionKey, platform::kKeyRead, key) ==
+            platform::kErrorSuccess);
+    CHECK(registry.queryValue(key, "ProductName", type, buffer, size) == platform::kErrorSuccess);
+    CHECK(type == platform::kRegSz);
+    CHECK(buffer[size - 1] == '\0');
+    const std::uint32_t fullSize = size;
+    size = 4;
+    CHECK(registry.queryValue(key, "ProductName", type, buffer, size) == platform::kErrorMoreData);
+    CHECK(size == fullSize);
+    CHECK(registry.queryValue(key, "NoSuchValue", type, buffer, size) == platform::kErrorFileNotFound);
+    CHECK(registry.close(key) == platform::kErrorSuccess);
+    CHECK(registry.open(platform::kHkeyLocalMachine, "SOFTWARE\\NoSuchKey", platform::kKeyRead, key) ==
+          platform::kErrorFileNotFound);
+    CHECK(key == 0);
+    CHECK(registry.close(0) != platform::kErrorSuccess);
+    std::string name;
+    CHECK(platform::GetKeyValue(registry, platform::kHkeyLocalMachine, kVersionKey, "ProductName", name));
+    CHECK(name.size() + 1 == fullSize);
+}
+
+TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless minimised") {
+    struct Case {
+        const char* name;
+        int show;          // how the window is before it closes
+        bool byExit;       // File > Exit rather than the close box
+        bool written;
+    };
+    for (const Case& c : {Case{"close box", SW_SHOWNORMAL, false, true},
+                          Case{"File > Exit", SW_SHOWNORMAL, true, true},
+                          Case{"maximised", SW_MAXIMIZE, false, true},
+                          Case{"minimised", SW_MINIMIZE, false, false}}) {
+        const std::string name = c.name;
+        CAPTURE(name);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tenebrix");
+        win32::RegistrySettingsStore store;
+        MainWindowFixture f({7, 19}, &store);
+        ShowWindow(f.window(), c.show);
+        RECT outer;
+        GetWindowRect(f.window(), &outer);
+        const double twipsPerPixel = 1440.0 / win32::dpiOf(f.window()).dpi;
+        if (c.byExit) {
+            f.command(win32::menuId(forms::MenuCommand::Exit));
+        } else {
+            SendMessageW(f.window(), WM_CLOSE, 0, 0);
+        }
+        pumpMessages();
+        CHECK(f.closed);
+        const std::array<std::pair<const wchar_t*, long>, 4> values{{
+            {L"MainLeft", outer.left}, {L"MainTop", outer.top},
+            {L"MainWidth", outer.right - outer.left}, {L"MainHeight", outer.bottom - outer.top}}};
+        for (const auto& [name, pixels] : values) {
+            const std::string valueName = win32::narrow(name);
+            CAPTURE(valueName);
+            const auto text = readText(HKEY_CURRENT_USER, kPlacementKey, name);
+            CHECK(text.has_value() == c.written);
+            if (text && c.written) CHECK(std::stod(*text) == doctest::Approx(pixels * twipsPerPixel).epsilon(1e-6));
+        }
+    }
+}
+
+TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system has") {
+    SUBCASE("a build without help says so and opens nothing") {
+        MainWindowFixture f;
+        f.services.helpFilePath.clear();
+        f.command(win32::menuId(forms::MenuCommand::HelpContents));
+        REQUIRE(f.messages.shown.size() == 1);
+        CHECK(f.messages.shown[0].owner == f.window());
+        CHECK(f.messages.shown[0].message ==
+              Message{"Unable to display Help Contents. There is no Help associated with this project.",
+                      "Tenebrix", MessageButtons::Ok, MessageIcon::Information});
+        CHECK(f.help.opened.empty());
+    }
+    SUBCASE("a viewer that fails: the system's description, no icon") {
+        MainWindowFixture f;
+        f.help.failure = L"The system cannot find the file specified.";
+        f.command(win32::menuId(forms::MenuCommand::HelpContents));
+        f.command(win32::menuId(forms::MenuCommand::HelpContents));
+        CHECK(f.help.opened == std::vector<std::wstring>(2, L"C:\\Games\\Tenebrix.hlp"));
+        REQUIRE(f.messages.shown.size() == 2);
+        CHECK(f.messages.shown[0].message ==
+              Message{"The system cannot find the file specified.", "Tenebrix"});
+    }
+    SUBCASE("the shell's viewer: a missing viewer program gives the system's error text") {
+        const std::wstring viewer = std::wstring(kToolFolder) + L"\\Help Viewer\\viewer.exe";
+        DeleteFileW(viewer.c_str());
+        setText(HKEY_CLASSES_ROOT, L".tenebrixtest\\shell\\open\\command", nullptr,
+                L"\"" + viewer + L"\" \"%1\"");
+        win32::ShellHelpViewer shell({L".tenebrixtest"});
+        const auto error = shell.showContents(nullptr, L"C:\\Games\\Tenebrix.hlp");
+        REQUIRE(error.has_value());
+        CHECK(!error->empty());
+        REQUIRE(installStandIn(viewer));
+        CHECK_FALSE(shell.showContents(nullptr, L"C:\\Games\\Tenebrix.hlp").has_value());
+        const auto commandLine = standInCommandLine(viewer);
+        REQUIRE(commandLine.has_value());
+        CHECK(commandLine->find(L"C:\\Games\\Tenebrix.hlp") != std::wstring::npos);
+    }
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sub Main: the splash screen, which hands over to the main window; the
+// event loop runs while a window of the program is open.
+#include "Module1.h"
+
+#include <commctrl.h>
+
+#include "MainWindowForm.h"
+#include "RandomSource.h"
+#include "SystemServices.h"
+#include "WideText.h"
+#include "WindowsRegistry.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+namespace tenebrix::win32 {
+
+void prepareProcess() {
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+bool routeKeyboard(const frmMain& main, MSG& message) {
+    HWND window = main.window();
+    if (!window || (message.hwnd != window && !IsChild(window, message.hwnd))) return false;
+    if (TranslateAcceleratorW(window, main.accelerators(), &message)) return true;
+    return IsDialogMessageW(window, &message);
+}
+
+int runProgram(HINSTANCE instance) {
+    prepareProcess();
+    ClockSeededRandom random;
+    RegistrySettingsStore settings;
+    ShellHelpViewer help;
+    SystemMessageBoxes messages;
+    const auto registry = platform::makeWindowsRegistry();
+    ProgramLauncher launcher;
+    SystemClock clock;
+    Services services{random, settings, help, messages, *registry, launcher, clock,
+                      programFolder() + widen(forms::frmMain::kHelpFileName)};
+
+    frmMain mainWindow(instance, services);
+    frmSplash splash(instance, [&] { mainWindow.Show([] { PostQuitMessage(0); }); });
+    splash.Show();
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (routeKeyboard(mainWindow, message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace tenebrix::win32
