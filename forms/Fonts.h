@@ -9,8 +9,7 @@ namespace tenebrix::forms {
 // tiles to black" and "Reset Puzzle" still fit at 8 point. The narrow cut
 // is the safety net should only it be installed.
 inline constexpr const char* kFormFontFamilies[] = {"MS Sans Serif", "Liberation Sans",
-                                                    "Liberation Sans Narrow",
-                                                    "Nimbus Sans Narrow"};
+                                                    "Liberation Sans Narrow", "Nimbus Sans Narrow"};
 
 struct FontSize {
     double points;

@@ -109,7 +109,6 @@ inline constexpr const char* kHelpFileName = "Tenebrix.hlp";
 // Where the window's placement is written on close, in twips; never read back.
 inline constexpr const char* kSettingsApplication = "Tenebrix";
 inline constexpr const char* kSettingsSection = "Settings";
-inline constexpr const char* kPlacementKeys[4] = {"MainLeft", "MainTop", "MainWidth",
-                                                  "MainHeight"};
+inline constexpr const char* kPlacementKeys[4] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 }  // namespace tenebrix::forms::frmMain

@@ -48,15 +48,20 @@ struct Label {
     bool wordWrap;
 };
 
-inline constexpr Label lblProductName{
-    "lblProductName", "Tenebrix 1.01", {2520, 480, 4155, 765}, 32.25, true, Align::Left, true,
-    false};
+inline constexpr Label lblProductName{"lblProductName",
+                                      "Tenebrix 1.01",
+                                      {2520, 480, 4155, 765},
+                                      32.25,
+                                      true,
+                                      Align::Left,
+                                      true,
+                                      false};
 inline constexpr Label lblPlatform{
     "lblPlatform", "for Windows '95", {2520, 1200, 2415, 360}, 15.75, true, Align::Right, true,
     false};
-inline constexpr Label lblCopyright{
-    "lblCopyright", kCopyrightLine, {2520, 1800, 3015, 255}, 8.25, false, Align::Left, false,
-    false};
+inline constexpr Label lblCopyright{"lblCopyright", kCopyrightLine, {2520, 1800, 3015, 255},
+                                    8.25,           false,          Align::Left,
+                                    false,          false};
 // The web address is plain text, not a link.
 inline constexpr Label lblCompany{
     "lblCompany", kWebAddress, {2520, 2040, 3015, 255}, 8.25, false, Align::Left, false, false};

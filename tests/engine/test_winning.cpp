@@ -43,10 +43,10 @@ class WinningTest : public QObject {
         // Rings at 1 3 5 11 13 15 21 23 25 flip nothing together, so the level-5
         // puzzle pressed at the first five is solved by the last four: the offer's
         // boundary, one move fewer and one more than the level, both plain.
-        QTest::newRow("one move fewer: plain") << 5 << QString() << int(Yes) << won.arg(5).arg(4)
-                                               << 5 << 9 << "15 21 23 25";
-        QTest::newRow("one move more: plain") << 5 << QString() << int(Yes) << won.arg(5).arg(6)
-                                              << 5 << 9 << "2 2 15 21 23 25";
+        QTest::newRow("one move fewer: plain")
+            << 5 << QString() << int(Yes) << won.arg(5).arg(4) << 5 << 9 << "15 21 23 25";
+        QTest::newRow("one move more: plain")
+            << 5 << QString() << int(Yes) << won.arg(5).arg(6) << 5 << 9 << "2 2 15 21 23 25";
     }
     void winMessages() {
         QFETCH(int, level);

@@ -30,8 +30,7 @@ class HighDensityTest : public QObject {
         // Each mode's box, shown or not, holds that mode's diagram.
         for (int mode : {1, 9})
             QTest::addRow("mode %d", mode)
-                << controlName("picMode", mode)
-                << qt::modeDiagram(mode, kRatio);
+                << controlName("picMode", mode) << qt::modeDiagram(mode, kRatio);
     }
 
     void boxesShowTheirPictureDrawnAtScaleTwo() {

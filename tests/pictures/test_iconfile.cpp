@@ -18,7 +18,8 @@ Q_DECLARE_METATYPE(Image)
 namespace {
 
 QList<QImage> readIcons(const std::vector<std::uint8_t>& bytes) {
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
@@ -38,8 +39,9 @@ QString firstDifference(const Image& want, const QImage& got) {
         for (int x = 0; x < want.width; ++x) {
             const Rgba w = want.pixel(x, y);
             const QRgb g = got.pixel(x, y);
-            const bool same = w.alpha == 0 ? qAlpha(g) == 0
-                                           : QColor::fromRgba(g) == QColor(w.red, w.green, w.blue, w.alpha);
+            const bool same = w.alpha == 0
+                                  ? qAlpha(g) == 0
+                                  : QColor::fromRgba(g) == QColor(w.red, w.green, w.blue, w.alpha);
             if (!same) return QStringLiteral("pixel (%1, %2): %3").arg(x).arg(y).arg(g, 8, 16);
         }
     }
@@ -67,7 +69,8 @@ class TestIconFile : public QObject {
     void picturesComeBackAsDrawn() {
         QFETCH(Image, picture);
         // Beside a picture of another size, so the directory's offsets count too.
-        const QList<QImage> read = readIcons(icons::iconFile({Image(3, 3, Rgba{9, 9, 9}), picture}));
+        const QList<QImage> read =
+            readIcons(icons::iconFile({Image(3, 3, Rgba{9, 9, 9}), picture}));
         QCOMPARE(read.size(), 2);
         QCOMPARE(firstDifference(picture, read[1]), QString());
     }

@@ -40,8 +40,8 @@ class DesktopRegistryTest : public QObject {
         QTest::newRow("KDE") << "KDE" << all << s46 << QByteArray("kinfocenter");
         QTest::newRow("GNOME 43, in a list") << "ubuntu:GNOME" << all << s43 << about43;
         QTest::newRow("GNOME 46, in a list") << "ubuntu:GNOME" << all << s46 << about46;
-        QTest::newRow("GNOME 46 alone") << "GNOME" << QStringList{"gnome-control-center"} << s46
-                                        << about46;
+        QTest::newRow("GNOME 46 alone")
+            << "GNOME" << QStringList{"gnome-control-center"} << s46 << about46;
         // Panel names only count as the first word of a line, whatever the spacing.
         QTest::newRow("GNOME, bare list") << "GNOME" << QStringList{"gnome-control-center"}
                                           << QByteArray("system  the system\nmouse") << about46;
@@ -56,9 +56,8 @@ class DesktopRegistryTest : public QObject {
             << QByteArray("kinfocenter");
         QTest::newRow("KDE without kinfocenter")
             << "KDE" << QStringList{"hardinfo", "hardinfo2"} << s46 << QByteArray("hardinfo2");
-        QTest::newRow("other desktop")
-            << "XFCE" << QStringList{"hardinfo", "gnome-control-center"} << s43
-            << QByteArray("hardinfo");
+        QTest::newRow("other desktop") << "XFCE" << QStringList{"hardinfo", "gnome-control-center"}
+                                       << s43 << QByteArray("hardinfo");
         QTest::newRow("no desktop, GNOME Settings only")
             << "" << QStringList{"gnome-control-center"} << s43 << QByteArray();
         QTest::newRow("none installed") << "KDE" << QStringList{} << s46 << QByteArray();

@@ -91,10 +91,10 @@ class AboutTest : public QObject {
             << "" << QStringList{"hardinfo"} << QByteArray() << QByteArray("0");
         QTest::newRow("KDE") << "KDE" << QStringList{"hardinfo", "kinfocenter"} << QByteArray()
                              << QByteArray("0");
-        QTest::newRow("GNOME Settings 43") << "GNOME" << gnome << testing::kGnomeSettings43Panels
-                                           << QByteArray("1 info-overview");
-        QTest::newRow("GNOME Settings 46") << "GNOME" << gnome << testing::kGnomeSettings46Panels
-                                           << QByteArray("2 system about");
+        QTest::newRow("GNOME Settings 43")
+            << "GNOME" << gnome << testing::kGnomeSettings43Panels << QByteArray("1 info-overview");
+        QTest::newRow("GNOME Settings 46")
+            << "GNOME" << gnome << testing::kGnomeSettings46Panels << QByteArray("2 system about");
         QTest::newRow("none installed") << "KDE" << QStringList{} << QByteArray() << QByteArray();
     }
     void systemInfoStartsTheDesktopsTool() {
