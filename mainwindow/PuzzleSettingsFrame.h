@@ -56,6 +56,8 @@ class PuzzleSettingsFrame final : public QGroupBox {
     PictureBox* picOff_;
     QLabel* lblTileSet_;
     QScrollBar* ScrollTileSet_;
+    // picMode(k) is picMode_[k - 1].
+    static_assert(kMinMode == 1, "picMode_ holds modes 1..kMaxMode");
     std::array<PictureBox*, kMaxMode> picMode_{};
     QLabel* lblMode_;
     QScrollBar* ScrollMode_;
