@@ -23,8 +23,21 @@ struct PictureBoxState {
     bool pressed = false;
 };
 
-PictureBoxState* boxState(HWND box) {
+bool isOfClass(HWND window, const wchar_t* className) {
+    wchar_t name[64] = L"";
+    return GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, className) == 0;
+}
+
+// Only from a picture box's own procedure: its user data is its state.
+PictureBoxState* ownBoxState(HWND box) {
     return reinterpret_cast<PictureBoxState*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+}
+
+// Any window may be handed to the picture box calls (the main window scales
+// all its controls alike); a label's or a system control's user data is
+// not a picture box's state and must not be written as one.
+PictureBoxState* boxState(HWND box) {
+    return isOfClass(box, kPictureBoxClass) ? ownBoxState(box) : nullptr;
 }
 
 void reportToParent(HWND control, UINT message) {
@@ -98,7 +111,7 @@ LRESULT pictureBoxPointer(HWND box, PictureBoxState& state, UINT message, LPARAM
 }
 
 LRESULT CALLBACK pictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    PictureBoxState* state = boxState(box);
+    PictureBoxState* state = ownBoxState(box);
     if (!state) return DefWindowProcW(box, message, wParam, lParam);
     switch (message) {
         case WM_PAINT:
@@ -261,7 +274,7 @@ Colour backColour(HWND box) {
 }
 
 void setPictureScale(HWND box, int scale) {
-    if (auto* state = boxState(box)) {
+    if (auto* state = boxState(box); state && state->scale != scale) {
         state->scale = scale;
         InvalidateRect(box, nullptr, FALSE);
     }

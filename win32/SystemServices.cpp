@@ -18,19 +18,40 @@ bool RegistrySettingsStore::SaveSetting(const std::wstring& appName, const std::
                            bytes) == ERROR_SUCCESS;
 }
 
+namespace {
+
+using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+
+// The shell's library is loaded at the first help asked for, not at start:
+// it and what it pulls in are most of the game's memory beyond a bare
+// window's, and most games never open the help. It stays loaded after.
+ShellExecuteExFunction shellExecuteEx() {
+    static const ShellExecuteExFunction function = [] {
+        HMODULE shell = LoadLibraryW(L"shell32.dll");
+        return shell ? reinterpret_cast<ShellExecuteExFunction>(
+                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExW")))
+                     : nullptr;
+    }();
+    return function;
+}
+
+}  // namespace
+
 // The help file opens at its start, which is its contents page.
 std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner, const std::wstring& helpFile) {
+    const ShellExecuteExFunction execute = shellExecuteEx();
+    if (!execute) return systemErrorText(GetLastError() ? GetLastError() : ERROR_MOD_NOT_FOUND);
     DWORD error = ERROR_NO_ASSOCIATION;
     for (const std::wstring& fileClass : fileClasses_) {
-        SHELLEXECUTEINFOW execute{};
-        execute.cbSize = sizeof execute;
-        execute.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-        execute.hwnd = owner;
-        execute.lpVerb = L"open";
-        execute.lpFile = helpFile.c_str();
-        execute.lpClass = fileClass.c_str();
-        execute.nShow = SW_SHOWNORMAL;
-        if (ShellExecuteExW(&execute)) return std::nullopt;
+        SHELLEXECUTEINFOW request{};
+        request.cbSize = sizeof request;
+        request.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+        request.hwnd = owner;
+        request.lpVerb = L"open";
+        request.lpFile = helpFile.c_str();
+        request.lpClass = fileClass.c_str();
+        request.nShow = SW_SHOWNORMAL;
+        if (execute(&request)) return std::nullopt;
         error = GetLastError() ? GetLastError() : ERROR_NO_ASSOCIATION;
     }
     return systemErrorText(error);

@@ -228,10 +228,13 @@ void frmMain::onTileArrow(int tile, WPARAM key) {
 
 // One tile at a time is the board's place in the tab chain.
 void frmMain::moveBoardStop(int tile) {
+    // A style change is a round trip to the window server and two
+    // messages: only the tiles that gain or lose the stop are changed.
     for (int n = 1; n <= kTileCount; ++n) {
         HWND box = control(kTileBase + n);
         const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE);
-        SetWindowLongPtrW(box, GWL_STYLE, n == tile ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const LONG_PTR wanted = n == tile ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style) SetWindowLongPtrW(box, GWL_STYLE, wanted);
     }
     boardStop_ = tile;
 }

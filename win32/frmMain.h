@@ -81,6 +81,7 @@ class frmMain final : public Display {
     DateTimeStatusBar statusBar_;
     pictures::Image litPicture_, darkPicture_;
     TileStates lit_{};
+    bool tilesNamed_ = false;  // lit_ is what the tiles' names say
     int boardStop_ = 1;
     std::function<void()> closed_;
 };

@@ -10,19 +10,20 @@
 namespace tenebrix::win32 {
 
 // Each tile's name tells a screen reader what a sighted player sees, and
-// changes with every move.
+// changes with every move. Only the tiles that changed are named again:
+// reading and writing a window's text are messages and server calls.
 void frmMain::showTiles(const TileStates& lit) {
     for (int n = 1; n <= kTileCount; ++n) {
         HWND tile = control(kTileBase + n);
-        const bool isLit = lit[static_cast<std::size_t>(n - 1)];
+        const auto index = static_cast<std::size_t>(n - 1);
+        const bool isLit = lit[index];
         setPicture(tile, isLit ? litPicture_ : darkPicture_);
-        const std::wstring name = widen(forms::tileAccessibleName(n, isLit));
-        if (windowText(tile) != name) {
-            SetWindowTextW(tile, name.c_str());
-            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, tile, OBJID_CLIENT, CHILDID_SELF);
-        }
+        if (tilesNamed_ && lit_[index] == isLit) continue;
+        SetWindowTextW(tile, widen(forms::tileAccessibleName(n, isLit)).c_str());
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, tile, OBJID_CLIENT, CHILDID_SELF);
     }
     lit_ = lit;
+    tilesNamed_ = true;
 }
 
 void frmMain::setTileBackColour(int tile, Colour colour) {
