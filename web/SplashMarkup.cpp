@@ -6,6 +6,7 @@
 #include "LogoFrames.h"
 #include "Markup.h"
 #include "PageMarkup.h"
+#include "PngDataUrl.h"
 #include "SplashForm.h"
 
 namespace tenebrix::web {
@@ -29,6 +30,14 @@ std::string labelMarkup(const splash::Label& label) {
            style + "\">" + escapeHtml(label.caption) + "</div>\n";
 }
 
+// Frame 0 comes with its picture, one picture pixel to a pixel, so the page
+// shows it before the program has loaded; the page scales it up nearest
+// pixel, as the program's own pictures are drawn.
+std::string earlyPicture(int frame) {
+    if (frame != 0) return "";
+    return " data-picture=\"" + pngDataUrl(pictures::logoFrame(frame)) + "\"";
+}
+
 std::string logoMarkup() {
     const int side = pictures::kLogoFrameSize;
     std::string out;
@@ -39,7 +48,7 @@ std::string logoMarkup() {
                std::to_string(forms::twipsToPixels(splash::kLogoLeft)) + "px;top:" +
                std::to_string(forms::twipsToPixels(splash::kLogoTop)) + "px;width:" +
                std::to_string(side + kSunkenBorders) + "px;height:" +
-               std::to_string(side + kSunkenBorders) + "px\"><canvas class=\"picture\" width=\"" + std::to_string(side) +
+               std::to_string(side + kSunkenBorders) + "px\"><canvas class=\"picture\"" + earlyPicture(frame) + " width=\"" + std::to_string(side) +
                "\" height=\"" + std::to_string(side) + "\" style=\"width:" +
                std::to_string(side) + "px;height:" + std::to_string(side) +
                "px\"></canvas></div>\n";

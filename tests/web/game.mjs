@@ -11,9 +11,11 @@ export const textOf = (page, id) => byId(page, id).textContent();
 
 // Opens the page with the page's clock stopped, under the test's control,
 // and runs it past the splash to the main window unless `pastSplash` is false.
-export async function openGame(browser, site, {dpr = 1, pastSplash = true} = {}) {
+// With `withoutProgram` the program (tenebrix.wasm) never arrives.
+export async function openGame(browser, site, {dpr = 1, pastSplash = true, withoutProgram = false} = {}) {
   const context = browser.newContext ? await newContext(browser, {deviceScaleFactor: dpr}) : browser;
   const page = await context.newPage();
+  if (withoutProgram) await page.route('**/tenebrix.wasm', (route) => route.abort());
   const now = Date.now();
   await page.clock.install({time: now});
   await page.clock.pauseAt(now + 60_000);  // well ahead of the real time, however slow the machine

@@ -29,6 +29,21 @@ for (const dpr of [1, 2, 1.25, 1.5]) {
   });
 }
 
+test('the splash\'s first logo frame is drawn from the page itself, before the program has loaded', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  for (const dpr of [1, 2, 1.25, 1.5]) {
+    const page = await openGame(browser, site, {dpr, pastSplash: false, withoutProgram: true});
+    // The picture is decoded in the background: up to 10 s for it.
+    let found = await showsPicture(page, 'picLogo(0)', 'logo-0');
+    for (let tries = 0; found.length && tries < 50; ++tries) {
+      await new Promise((resolve) => setTimeout(resolve, 200));
+      found = await showsPicture(page, 'picLogo(0)', 'logo-0');
+    }
+    assert.equal(describe(found), 'none', `picLogo(0) at ${dpr}`);
+    await page.context().close();
+  }
+});
+
 test('the tile-set scroll bar repaints the board in each set\'s pictures and leaves the puzzle alone', async (t) => {
   const {browser, site} = await startBrowser(t);
   const page = await openGame(browser, site);

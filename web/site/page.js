@@ -310,7 +310,8 @@ var tenebrixPage = (() => {
     wireAbout();
     document.addEventListener("keydown", onKey);
     game._tenebrix_start(scale);
-    performance.mark("tenebrix-splash");  // the splash with its first logo frame
+    if (!performance.getEntriesByName("tenebrix-splash").length)
+      performance.mark("tenebrix-splash");  // the splash with its first logo frame
     // The game window's pictures once the splash is on the screen.
     requestAnimationFrame(() => setTimeout(() => game._tenebrix_prepare_pictures(), 0));
     const splash = setInterval(() => {
@@ -320,6 +321,33 @@ var tenebrixPage = (() => {
     }, 500);
   }
 
+  // A picture the page carries in its markup (the splash's first logo
+  // frame) is shown as soon as it is decoded, through the same drawing as
+  // the program's pictures, without waiting for the program; the program
+  // draws the same picture again when it starts.
+  function showEarlyPictures() {
+    for (const canvas of document.querySelectorAll("canvas[data-picture]")) {
+      const image = new Image();
+      image.src = canvas.dataset.picture;
+      image.decode().then(() => {
+        if (game) return;  // the program has drawn it already
+        // Drawn at the program's scale first, as the program hands it over.
+        const scaled = document.createElement("canvas");
+        scaled.width = image.width * scale;
+        scaled.height = image.height * scale;
+        const context = scaled.getContext("2d");
+        context.imageSmoothingEnabled = false;
+        context.drawImage(image, 0, 0, scaled.width, scaled.height);
+        const key = "early:" + canvas.parentElement.id;
+        pictures.set(key, scaled);
+        page.showPicture(canvas.parentElement.id, key);
+        page.showWindow(canvas.closest(".window").id);
+        performance.mark("tenebrix-splash");  // the splash with its first logo frame
+      }, () => {});  // not decoded: the program draws it
+    }
+  }
+
+  showEarlyPictures();
   TenebrixModule().then(start);
   return page;
 })();
