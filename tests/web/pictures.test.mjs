@@ -4,8 +4,8 @@
 // 1.25 and 1.5; and the tile-set scroll bar repainting the board.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startBrowser, screen } from './browser.mjs';
-import { openGame, byId, textOf, showsPicture, readBoard, clickTile, chooseMenu, SPLASH_MS } from './game.mjs';
+import { startBrowser, screen, picture } from './browser.mjs';
+import { openGame, byId, textOf, showsPicture, pictureBoxes, readBoard, clickTile, chooseMenu, SPLASH_MS } from './game.mjs';
 
 const describe = (found) => found.length === 0 ? 'none' :
   `${found.length}, first at (${found[0].x}, ${found[0].y}): ${found[0].got} instead of ${found[0].want}`;
@@ -40,6 +40,11 @@ test('the splash\'s first logo frame is drawn from the page itself, before the p
       found = await showsPicture(page, 'picLogo(0)', 'logo-0');
     }
     assert.equal(describe(found), 'none', `picLogo(0) at ${dpr}`);
+    // At its size at 96 dpi, as the program shows it (to the page's 64ths of a pixel).
+    const {boxes: [box]} = await pictureBoxes(page, ['picLogo(0)']);
+    const side = picture('logo-0').width;
+    assert.ok(Math.abs(box.width - side) < 0.5 && Math.abs(box.height - side) < 0.5,
+              `picLogo(0) at ${dpr}: ${box.width} x ${box.height} CSS pixels instead of ${side}`);
     await page.context().close();
   }
 });
