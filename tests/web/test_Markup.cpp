@@ -9,6 +9,7 @@
 
 #include "Markup.h"
 #include "PageMarkup.h"
+#include "PngDataUrl.h"
 
 using namespace tenebrix::web;
 
@@ -104,4 +105,14 @@ TEST_CASE("the icon as SVG covers every pixel once") {
         CHECK(entry.second == 32);
     }
     CHECK(svg.find("fill=\"#000000\"") != std::string::npos);
+}
+
+// The page carries the splash's first logo frame as a data: address; a
+// wrong digit or padding would leave the frame undrawn until the program.
+TEST_CASE("base64 of the page's embedded pictures follows RFC 4648") {
+    const std::map<std::string, std::string> cases = {
+        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {std::string("\xff\xfe\x00", 3), "//4A"}};
+    for (const auto& [bytes, text] : cases) CHECK(base64(bytes) == text);
+    CHECK(splashMarkup().find("data-picture=\"data:image/png;base64,iVBORw0KGgo") != std::string::npos);
 }
