@@ -44,23 +44,26 @@ std::string etchedLine() {
         return "<div id=\"" + std::string(id) + "\" class=\"line " + look + "\" style=\"" +
                placeStyle({at.left, at.top, at.right - at.left, 15}) + "\"></div>\n";
     };
-    return line("Line1(1)", about::kGreyLine, "grey1") + line("Line1(0)", about::kWhiteLine, "white2");
+    return line("Line1(1)", about::kGreyLine, "grey1") +
+           line("Line1(0)", about::kWhiteLine, "white2");
 }
 
 }  // namespace
 
 std::string aboutBoxMarkup() {
     const std::string side = std::to_string(pictures::kAboutPictureSize);
-    std::string out = "<dialog id=\"" + std::string(about::kName) +
-                      "\" class=\"window dialog form-font\" aria-labelledby=\"frmAbout-caption\">\n";
+    std::string out =
+        "<dialog id=\"" + std::string(about::kName) +
+        "\" class=\"window dialog form-font\" aria-labelledby=\"frmAbout-caption\">\n";
     out += titleBar("frmAbout-caption", about::kCaption, true);
     out += "<div class=\"client\" style=\"" + sizeStyle(about::kWidth, about::kHeight) + "\">\n";
     out += "<div id=\"" + std::string(about::kIconName) +
            "\" class=\"picbox sunken\" aria-hidden=\"true\" style=\"left:" +
-           std::to_string(forms::twipsToPixels(about::kIconLeft)) + "px;top:" +
-           std::to_string(forms::twipsToPixels(about::kIconTop)) + "px;width:" +
-           std::to_string(pictures::kAboutPictureSize + 4) + "px;height:" +
-           std::to_string(pictures::kAboutPictureSize + 4) + "px\"><canvas class=\"picture\" width=\"" + side + "\" height=\"" + side +
+           std::to_string(forms::twipsToPixels(about::kIconLeft)) +
+           "px;top:" + std::to_string(forms::twipsToPixels(about::kIconTop)) +
+           "px;width:" + std::to_string(pictures::kAboutPictureSize + 4) +
+           "px;height:" + std::to_string(pictures::kAboutPictureSize + 4) +
+           "px\"><canvas class=\"picture\" width=\"" + side + "\" height=\"" + side +
            "\" style=\"width:" + side + "px;height:" + side + "px\"></canvas></div>\n";
     for (const about::Label& label : about::kLabels) out += aboutLabel(label);
     out += etchedLine();

@@ -20,8 +20,7 @@ web::WebGame& webGame() {
     static web::EmptyRegistry registry;
     static web::NoLauncher launcher;
     // The help page lies beside the game's page.
-    static web::WebGame game(page, random, {registry, launcher},
-                             TENEBRIX_WEB_HELP_PAGE);
+    static web::WebGame game(page, random, {registry, launcher}, TENEBRIX_WEB_HELP_PAGE);
     return game;
 }
 

@@ -75,7 +75,8 @@ std::string gamePage() {
         // The program is fetched while the page is read, not after its script.
         "<link rel=\"preload\" href=\"tenebrix.wasm\" as=\"fetch\" type=\"application/wasm\" "
         "crossorigin>\n<script src=\"tenebrix.js\" defer></script>\n"
-        "<script src=\"page.js\" defer></script>\n<script src=\"offline.js\" defer></script>\n<style>\n" +
+        "<script src=\"page.js\" defer></script>\n<script src=\"offline.js\" "
+        "defer></script>\n<style>\n" +
         fontRules() + "</style>\n</head>\n<body>\n<div class=\"desktop\">\n";
     out += splashMarkup();
     out += mainWindowMarkup();

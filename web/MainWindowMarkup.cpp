@@ -41,14 +41,14 @@ std::string boardMarkup() {
     for (int n = 1; n <= kTileCount; ++n) {
         out += "<div" + attribute("id", forms::arrayName("lblTileNumbers", n)) +
                " class=\"label centred tilenumber\" hidden style=\"" +
-               placeStyle(frm::lblTileNumbers(n)) + "\">" +
-               escapeHtml(frm::kTileNumberCaption) + "</div>\n";
+               placeStyle(frm::lblTileNumbers(n)) + "\">" + escapeHtml(frm::kTileNumberCaption) +
+               "</div>\n";
     }
     // One tile is the board's stop in the tab chain; the arrows move it.
     for (int n = 1; n <= kTileCount; ++n) {
         out += "<button type=\"button\"" + attribute("id", forms::arrayName("picTile", n)) +
-               " class=\"picbox sunken tile\" data-tile=\"" + std::to_string(n) +
-               "\" tabindex=\"" + (n == 1 ? "0" : "-1") + "\"" +
+               " class=\"picbox sunken tile\" data-tile=\"" + std::to_string(n) + "\" tabindex=\"" +
+               (n == 1 ? "0" : "-1") + "\"" +
                attribute("aria-label", forms::tileAccessibleName(n, false)) + " style=\"" +
                placeStyle(frm::picTile(n)) + "\">" + tileCanvas() + "</button>\n";
     }
@@ -115,7 +115,8 @@ static std::string menuMarkup(const forms::Menu& menu) {
                       attribute("aria-labelledby", menu.name) + " hidden>\n";
     for (const forms::MenuItem& item : menu.items) {
         if (item.isSeparator()) {
-            out += "<div" + attribute("id", item.name) + " class=\"separator\" role=\"separator\"></div>\n";
+            out += "<div" + attribute("id", item.name) +
+                   " class=\"separator\" role=\"separator\"></div>\n";
             continue;
         }
         const std::string shortcut =

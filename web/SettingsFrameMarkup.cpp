@@ -19,8 +19,8 @@ namespace {
 
 std::string canvasMarkup(int side) {
     const std::string s = std::to_string(side);
-    return "<canvas class=\"picture\" width=\"" + s + "\" height=\"" + s + "\" style=\"width:" +
-           s + "px;height:" + s + "px\"></canvas>";
+    return "<canvas class=\"picture\" width=\"" + s + "\" height=\"" + s + "\" style=\"width:" + s +
+           "px;height:" + s + "px\"></canvas>";
 }
 
 std::string labelMarkup(const frm::FrameLabel& label, const char* alignment) {
@@ -37,8 +37,8 @@ std::string scrollBarMarkup(const frm::ScrollBar& bar, const frm::FrameLabel& sh
     const std::string min = std::to_string(minimum);
     return "<div id=\"" + std::string(bar.name) +
            "\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" aria-controls=\"" +
-           shows.name + "\" aria-orientation=\"horizontal\" aria-valuemin=\"" +
-           min + "\" aria-valuemax=\"" + std::to_string(maximum) + "\" aria-valuenow=\"" + min +
+           shows.name + "\" aria-orientation=\"horizontal\" aria-valuemin=\"" + min +
+           "\" aria-valuemax=\"" + std::to_string(maximum) + "\" aria-valuenow=\"" + min +
            "\" aria-label=\"" + escapeHtml(bar.setting) + "\" data-small=\"" +
            std::to_string(frm::kScrollSmallChange) + "\" data-large=\"" +
            std::to_string(frm::kScrollLargeChange) + "\" style=\"" + placeStyle(bar.place) +
@@ -70,8 +70,9 @@ std::string settingsFrameMarkup() {
                       "<div class=\"frame-caption\" data-bare=\"\" aria-hidden=\"true\">" +
                       escapeHtml(frm::kFrame1Caption) + "</div>\n";
     for (const auto& [name, place] : {std::pair{"PicOn", frm::PicOn}, {"picOff", frm::picOff}}) {
-        out += "<div id=\"" + std::string(name) + "\" class=\"picbox sunken\" aria-hidden=\"true\" style=\"" +
-               placeStyle(place) + "\">" + canvasMarkup(pictures::kTilePictureSize) + "</div>\n";
+        out += "<div id=\"" + std::string(name) +
+               "\" class=\"picbox sunken\" aria-hidden=\"true\" style=\"" + placeStyle(place) +
+               "\">" + canvasMarkup(pictures::kTilePictureSize) + "</div>\n";
     }
     out += labelMarkup(frm::lblTileSet, "centred");
     out += scrollBarMarkup(frm::ScrollTileSet, frm::lblTileSet, kMinTileSet, kMaxTileSet);

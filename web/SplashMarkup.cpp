@@ -44,13 +44,14 @@ std::string logoMarkup() {
     for (int frame = 0; frame < splash::kLogoFrames; ++frame) {
         const std::string id = forms::arrayName(splash::kLogoName, frame);
         out += "<div id=\"" + id + "\" class=\"picbox sunken\" aria-hidden=\"true\"" +
-               std::string(frame == 0 ? "" : " hidden") + " style=\"left:" +
-               std::to_string(forms::twipsToPixels(splash::kLogoLeft)) + "px;top:" +
-               std::to_string(forms::twipsToPixels(splash::kLogoTop)) + "px;width:" +
-               std::to_string(side + kSunkenBorders) + "px;height:" +
-               std::to_string(side + kSunkenBorders) + "px\"><canvas class=\"picture\"" + earlyPicture(frame) + " width=\"" + std::to_string(side) +
-               "\" height=\"" + std::to_string(side) + "\" style=\"width:" +
-               std::to_string(side) + "px;height:" + std::to_string(side) +
+               std::string(frame == 0 ? "" : " hidden") +
+               " style=\"left:" + std::to_string(forms::twipsToPixels(splash::kLogoLeft)) +
+               "px;top:" + std::to_string(forms::twipsToPixels(splash::kLogoTop)) +
+               "px;width:" + std::to_string(side + kSunkenBorders) +
+               "px;height:" + std::to_string(side + kSunkenBorders) +
+               "px\"><canvas class=\"picture\"" + earlyPicture(frame) + " width=\"" +
+               std::to_string(side) + "\" height=\"" + std::to_string(side) +
+               "\" style=\"width:" + std::to_string(side) + "px;height:" + std::to_string(side) +
                "px\"></canvas></div>\n";
     }
     return out;

@@ -2,11 +2,11 @@
 // The splash screen's animation and hand-over.
 #include "SplashScreen.h"
 
+#include <utility>
+
 #include "ControlNames.h"
 #include "Page.h"
 #include "SplashForm.h"
-
-#include <utility>
 
 namespace tenebrix::web {
 

@@ -85,8 +85,8 @@ void WebGame::mnuViewStatusBar_Click() {
 
 void WebGame::mnuHelpContents_Click() {
     if (helpPath_.empty()) {
-        page_.showMessage({frm::kNoHelpMessage, frm::kCaption, MessageButtons::Ok,
-                           MessageIcon::Information});
+        page_.showMessage(
+            {frm::kNoHelpMessage, frm::kCaption, MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     const std::string failure = page_.openHelp(helpPath_);

@@ -54,7 +54,8 @@ void DateTimeStatusBar::showTime() {
     SendMessageW(bar_, SB_SETTEXTW, main::kTimePanel - 1,
                  reinterpret_cast<LPARAM>(shortTimeText(now).c_str()));
     layout(dpi_);
-    SetTimer(GetParent(bar_), kClockTimer, static_cast<UINT>(millisecondsToNextMinute(now)), nullptr);
+    SetTimer(GetParent(bar_), kClockTimer, static_cast<UINT>(millisecondsToNextMinute(now)),
+             nullptr);
 }
 
 namespace {
@@ -62,7 +63,8 @@ namespace {
 int panelTextWidth(HWND bar, int panel) {
     const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
     std::wstring text(length + 1u, L'\0');
-    SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(text.data()));
     HDC dc = GetDC(bar);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
     SIZE size{};

@@ -24,9 +24,7 @@ struct Dpi {
     }
     int pictureScale() const { return dpi >= 2 * kBaseDpi ? dpi / kBaseDpi : 1; }
     // A font of `points` at this density, as LOGFONT's height wants it.
-    int fontHeight(double points) const {
-        return -static_cast<int>(points * dpi / 72.0 + 0.5);
-    }
+    int fontHeight(double points) const { return -static_cast<int>(points * dpi / 72.0 + 0.5); }
     // Twips of a length given in pixels at this density.
     double twips(int pixels) const { return pixels * 1440.0 / dpi; }
 };

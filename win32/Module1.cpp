@@ -37,8 +37,9 @@ int runProgram(HINSTANCE instance) {
     const auto registry = platform::makeWindowsRegistry();
     ProgramLauncher launcher;
     SystemClock clock;
-    Services services{random, settings, help, messages, *registry, launcher, clock,
-                      programFolder() + widen(forms::frmMain::kHelpFileName)};
+    Services services{
+        random,    settings, help,  messages,
+        *registry, launcher, clock, programFolder() + widen(forms::frmMain::kHelpFileName)};
 
     frmMain mainWindow(instance, services);
     frmSplash splash(instance, [&] { mainWindow.Show([] { PostQuitMessage(0); }); });

@@ -29,7 +29,8 @@ std::uint32_t composedPixel(const pictures::Rgba& pixel, COLORREF back) {
 
 }  // namespace
 
-std::vector<std::uint32_t> composedPixels(const pictures::Image& picture, COLORREF back, int scale) {
+std::vector<std::uint32_t> composedPixels(const pictures::Image& picture, COLORREF back,
+                                          int scale) {
     const int width = picture.width * scale;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * picture.height * scale));
     for (int y = 0; y < picture.height * scale; ++y) {
@@ -62,7 +63,8 @@ void drawPicture(HDC dc, int x, int y, const pictures::Image& picture, COLORREF 
 namespace tenebrix::win32 {
 
 HICON programIconHandle(int pixels) {
-    const pictures::Image icon = pictures::programIcon(std::max(1, pixels / pictures::kProgramIconSize));
+    const pictures::Image icon =
+        pictures::programIcon(std::max(1, pixels / pictures::kProgramIconSize));
     BITMAPV5HEADER header{};
     header.bV5Size = sizeof header;
     header.bV5Width = icon.width;
@@ -72,14 +74,15 @@ HICON programIconHandle(int pixels) {
     header.bV5Compression = BI_RGB;
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                      &bits, nullptr, 0);
+    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, screen);
     if (!colour) return nullptr;
     auto* pixelsOut = static_cast<std::uint32_t*>(bits);
     for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
         const pictures::Rgba& p = icon.pixels[i];
-        pixelsOut[i] = static_cast<std::uint32_t>(p.alpha) << 24 | static_cast<std::uint32_t>(p.red) << 16 |
+        pixelsOut[i] = static_cast<std::uint32_t>(p.alpha) << 24 |
+                       static_cast<std::uint32_t>(p.red) << 16 |
                        static_cast<std::uint32_t>(p.green) << 8 | p.blue;
     }
     HBITMAP mask = CreateBitmap(icon.width, icon.height, 1, 1, nullptr);

@@ -38,7 +38,8 @@ ShellExecuteExFunction shellExecuteEx() {
 }  // namespace
 
 // The help file opens at its start, which is its contents page.
-std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner, const std::wstring& helpFile) {
+std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner,
+                                                          const std::wstring& helpFile) {
     const ShellExecuteExFunction execute = shellExecuteEx();
     if (!execute) return systemErrorText(GetLastError() ? GetLastError() : ERROR_MOD_NOT_FOUND);
     DWORD error = ERROR_NO_ASSOCIATION;
@@ -110,7 +111,8 @@ std::wstring systemErrorText(DWORD error) {
 std::wstring programFolder() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             std::wstring folder(path.data(), length);
             return folder.substr(0, folder.find_last_of(L'\\') + 1);

@@ -24,11 +24,11 @@ RECT screenOf(HWND window) {
 
 HWND createChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                  int id, const RECT& place) {
-    return CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-                           place.left, place.top, place.right - place.left, place.bottom - place.top,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                           nullptr);
+    return CreateWindowExW(
+        0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
 }
 
 }  // namespace tenebrix::win32

@@ -43,8 +43,8 @@ HWND createButton(HWND dialog, const about::Button& button, int id, DWORD kind, 
 // The client area at its size, centred over the owner.
 void placeDialog(HWND dialog, Dpi dpi) {
     RECT outer{0, 0, dpi.px(about::kWidth), dpi.px(about::kHeight)};
-    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
                              static_cast<UINT>(dpi.dpi));
     RECT owner;
     GetWindowRect(GetWindow(dialog, GW_OWNER), &owner);
@@ -61,16 +61,18 @@ void Form_Load(HWND dialog, AboutState& state) {
     state.bold = aboutFont(dpi, forms::kBoldCaptionFont);
     const int scale = dpi.pictureScale();
     const int iconSize = (about::kIconPicturePixels + 4) * scale;
-    HWND icon = createPictureBox(dialog, 0, {dpi.px(about::kIconLeft), dpi.px(about::kIconTop),
-                                             dpi.px(about::kIconLeft) + iconSize,
-                                             dpi.px(about::kIconTop) + iconSize},
-                                 {Border::Sunken, false});
+    HWND icon =
+        createPictureBox(dialog, 0,
+                         {dpi.px(about::kIconLeft), dpi.px(about::kIconTop),
+                          dpi.px(about::kIconLeft) + iconSize, dpi.px(about::kIconTop) + iconSize},
+                         {Border::Sunken, false});
     setPictureScale(icon, scale);
     setPicture(icon, pictures::aboutPicture());
     for (const about::Label& label : about::kLabels) {
         HWND control = createLabel(dialog, 0, dpi.rect(label.place), widen(label.caption),
                                    {Align::Left, label.wordWrap});
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(label.bold ? state.bold : state.font), 0);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(label.bold ? state.bold : state.font), 0);
         if (label.name == about::lblVersion.name) {
             SetWindowTextW(control, widen(forms::VersionLine(forms::kProgramVersion)).c_str());
         }
@@ -117,7 +119,8 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
                 EndDialog(dialog, IDOK);
             } else if (LOWORD(wParam) == kCmdSysInfo && state) {
                 Services& services = state->services;
-                if (const auto failure = platform::StartSysInfo(services.registry, services.launcher)) {
+                if (const auto failure =
+                        platform::StartSysInfo(services.registry, services.launcher)) {
                     // Over the About box: a message owned by the main window
                     // would give the main window its input back on closing.
                     services.messages.show(dialog, *failure);

@@ -4,13 +4,13 @@
 
 #include <commctrl.h>
 
+#include "BoardKeys.h"
 #include "Controls.h"
 #include "MainControls.h"
 #include "MainMenu.h"
 #include "MainWindowForm.h"
-#include "BoardKeys.h"
-#include "Placement.h"
 #include "PixelPicture.h"
+#include "Placement.h"
 #include "ProgramIcon.h"
 #include "WideText.h"
 #include "frmAbout.h"
@@ -49,7 +49,9 @@ char decimalSeparator() {
 }  // namespace
 
 frmMain::frmMain(HINSTANCE instance, Services& services)
-    : instance_(instance), services_(services), game_(*this, services.random),
+    : instance_(instance),
+      services_(services),
+      game_(*this, services.random),
       statusBar_(services.clock) {}
 
 frmMain::~frmMain() {
@@ -64,9 +66,9 @@ void frmMain::Show(std::function<void()> closed) {
     registerControlClasses(instance_);
     registerMainClass(instance_, windowProc);
     accelerators_ = createMainAccelerators();
-    CreateWindowExW(0, kMainClass, widen(main::kCaption).c_str(),
-                    WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, createMainMenu(), instance_, this);
+    CreateWindowExW(0, kMainClass, widen(main::kCaption).c_str(), WS_OVERLAPPEDWINDOW,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                    createMainMenu(), instance_, this);
     createControls();
     dpi_ = dpiOf(window_);
     placeAtStart();
@@ -79,12 +81,14 @@ void frmMain::Show(std::function<void()> closed) {
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return self ? self->handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,24 +156,49 @@ void frmMain::onCommand(int id, bool fromAccelerator) {
         SetFocus(control(id));
     }
     switch (id) {
-        case kCmdHint: game_.cmdHint_Click(); return;
-        case kCmdNewPuzzle: game_.cmdNewPuzzle_Click(); return;
-        case kCmdReset: game_.cmdReset_Click(); return;
-        default: onMenuCommand(id); return;
+        case kCmdHint:
+            game_.cmdHint_Click();
+            return;
+        case kCmdNewPuzzle:
+            game_.cmdNewPuzzle_Click();
+            return;
+        case kCmdReset:
+            game_.cmdReset_Click();
+            return;
+        default:
+            onMenuCommand(id);
+            return;
     }
 }
 
 void frmMain::onMenuCommand(int id) {
     switch (static_cast<MenuCommand>(id - kMenuBase)) {
-        case MenuCommand::Hint: game_.cmdHint_Click(); break;
-        case MenuCommand::NewPuzzle: game_.cmdNewPuzzle_Click(); break;
-        case MenuCommand::ResetPuzzle: game_.cmdReset_Click(); break;
-        case MenuCommand::Exit: SendMessageW(window_, WM_CLOSE, 0, 0); break;
-        case MenuCommand::ViewStatusBar: mnuViewStatusBar_Click(); break;
-        case MenuCommand::ViewTileNumbers: game_.mnuTileNumbers_Click(); break;
-        case MenuCommand::HelpContents: mnuHelpContents_Click(); break;
-        case MenuCommand::HelpAbout: frmAbout::ShowModal(instance_, window_, services_); break;
-        case MenuCommand::None: break;
+        case MenuCommand::Hint:
+            game_.cmdHint_Click();
+            break;
+        case MenuCommand::NewPuzzle:
+            game_.cmdNewPuzzle_Click();
+            break;
+        case MenuCommand::ResetPuzzle:
+            game_.cmdReset_Click();
+            break;
+        case MenuCommand::Exit:
+            SendMessageW(window_, WM_CLOSE, 0, 0);
+            break;
+        case MenuCommand::ViewStatusBar:
+            mnuViewStatusBar_Click();
+            break;
+        case MenuCommand::ViewTileNumbers:
+            game_.mnuTileNumbers_Click();
+            break;
+        case MenuCommand::HelpContents:
+            mnuHelpContents_Click();
+            break;
+        case MenuCommand::HelpAbout:
+            frmAbout::ShowModal(instance_, window_, services_);
+            break;
+        case MenuCommand::None:
+            break;
     }
 }
 
@@ -183,23 +212,45 @@ void frmMain::onScroll(HWND bar, int code, int thumbPosition) {
     GetScrollInfo(bar, SB_CTL, &info);
     int value = info.nPos;
     switch (code) {
-        case SB_LINELEFT: value -= main::kScrollSmallChange; break;
-        case SB_LINERIGHT: value += main::kScrollSmallChange; break;
-        case SB_PAGELEFT: value -= main::kScrollLargeChange; break;
-        case SB_PAGERIGHT: value += main::kScrollLargeChange; break;
-        case SB_THUMBPOSITION: value = thumbPosition; break;
-        case SB_LEFT: value = info.nMin; break;
-        case SB_RIGHT: value = info.nMax; break;
-        default: return;
+        case SB_LINELEFT:
+            value -= main::kScrollSmallChange;
+            break;
+        case SB_LINERIGHT:
+            value += main::kScrollSmallChange;
+            break;
+        case SB_PAGELEFT:
+            value -= main::kScrollLargeChange;
+            break;
+        case SB_PAGERIGHT:
+            value += main::kScrollLargeChange;
+            break;
+        case SB_THUMBPOSITION:
+            value = thumbPosition;
+            break;
+        case SB_LEFT:
+            value = info.nMin;
+            break;
+        case SB_RIGHT:
+            value = info.nMax;
+            break;
+        default:
+            return;
     }
     value = std::clamp(value, info.nMin, info.nMax);
     if (value == info.nPos) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     switch (GetDlgCtrlID(bar)) {
-        case kScrollTileSet: game_.ScrollTileSet_Change(value); break;
-        case kScrollMode: game_.ScrollMode_Change(value); break;
-        case kScrollLevel: game_.ScrollLevel_Change(value); break;
-        default: break;
+        case kScrollTileSet:
+            game_.ScrollTileSet_Change(value);
+            break;
+        case kScrollMode:
+            game_.ScrollMode_Change(value);
+            break;
+        case kScrollLevel:
+            game_.ScrollLevel_Change(value);
+            break;
+        default:
+            break;
     }
 }
 
@@ -272,9 +323,9 @@ void frmMain::Form_Unload() {
                              static_cast<float>(dpi_.twips(outer.bottom - outer.top))};
     const char separator = decimalSeparator();
     for (int i = 0; i < 4; ++i) {
-        services_.settings.SaveSetting(widen(main::kSettingsApplication), widen(main::kSettingsSection),
-                                       widen(main::kPlacementKeys[i]),
-                                       widen(forms::placementText(values[i], separator)));
+        services_.settings.SaveSetting(
+            widen(main::kSettingsApplication), widen(main::kSettingsSection),
+            widen(main::kPlacementKeys[i]), widen(forms::placementText(values[i], separator)));
     }
 }
 

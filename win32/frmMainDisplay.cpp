@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window showing what the game tells it.
-#include "Controls.h"
 #include "ControlNames.h"
+#include "Controls.h"
 #include "MainControls.h"
 #include "TilePictures.h"
 #include "WideText.h"
@@ -33,11 +33,21 @@ void frmMain::setTileBackColour(int tile, Colour colour) {
 void frmMain::setCaption(Caption label, const std::string& text) {
     int id = kLblMoves;
     switch (label) {
-        case Caption::PuzState: id = kLblPuzState; break;
-        case Caption::PuzValue: id = kLblPuzValue; break;
-        case Caption::Moves: id = kLblMoves; break;
-        case Caption::Level: id = kLblLevel; break;
-        case Caption::Mode: id = kLblMode; break;
+        case Caption::PuzState:
+            id = kLblPuzState;
+            break;
+        case Caption::PuzValue:
+            id = kLblPuzValue;
+            break;
+        case Caption::Moves:
+            id = kLblMoves;
+            break;
+        case Caption::Level:
+            id = kLblLevel;
+            break;
+        case Caption::Mode:
+            id = kLblMode;
+            break;
     }
     SetWindowTextW(control(id), widen(text).c_str());
 }

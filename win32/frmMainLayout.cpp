@@ -2,7 +2,7 @@
 // The main window's controls: made once, placed in twips at the window's
 // dots per inch, and placed again when the window moves to another screen.
 #include <windows.h>
-
+// The common controls' declarations need the system's first.
 #include <commctrl.h>
 
 #include <array>
@@ -32,7 +32,8 @@ struct Placed {
 };
 
 forms::TwipRect inFrame(forms::TwipRect place) {
-    return {main::Frame1.left + place.left, main::Frame1.top + place.top, place.width, place.height};
+    return {main::Frame1.left + place.left, main::Frame1.top + place.top, place.width,
+            place.height};
 }
 
 std::vector<Placed> placedControls() {
@@ -45,23 +46,29 @@ std::vector<Placed> placedControls() {
         placed.push_back({kModeDiagramBase + k, inFrame(main::picMode(k))});
     }
     placed.insert(placed.end(), {
-        {kCmdHint, main::cmdHint.place}, {kCmdNewPuzzle, main::cmdNewPuzzle.place},
-        {kCmdReset, main::cmdReset.place}, {kLblPuzState, main::lblPuzState.place},
-        {kLblPuzValue, main::lblPuzValue.place}, {kFrame1, main::Frame1},
-        {kPicOn, inFrame(main::PicOn)}, {kPicOff, inFrame(main::picOff)},
-        {kLblTileSet, inFrame(main::lblTileSet.place)},
-        {kScrollTileSet, inFrame(main::ScrollTileSet.place)},
-        {kLblMode, inFrame(main::lblMode.place)}, {kScrollMode, inFrame(main::ScrollMode.place)},
-        {kLblLevel, inFrame(main::lblLevel.place)}, {kScrollLevel, inFrame(main::ScrollLevel.place)},
-        {kLblMovesLabel, inFrame(main::lblMovesLabel.place)},
-        {kLblMoves, inFrame(main::lblMoves.place)},
-    });
+                                    {kCmdHint, main::cmdHint.place},
+                                    {kCmdNewPuzzle, main::cmdNewPuzzle.place},
+                                    {kCmdReset, main::cmdReset.place},
+                                    {kLblPuzState, main::lblPuzState.place},
+                                    {kLblPuzValue, main::lblPuzValue.place},
+                                    {kFrame1, main::Frame1},
+                                    {kPicOn, inFrame(main::PicOn)},
+                                    {kPicOff, inFrame(main::picOff)},
+                                    {kLblTileSet, inFrame(main::lblTileSet.place)},
+                                    {kScrollTileSet, inFrame(main::ScrollTileSet.place)},
+                                    {kLblMode, inFrame(main::lblMode.place)},
+                                    {kScrollMode, inFrame(main::ScrollMode.place)},
+                                    {kLblLevel, inFrame(main::lblLevel.place)},
+                                    {kScrollLevel, inFrame(main::ScrollLevel.place)},
+                                    {kLblMovesLabel, inFrame(main::lblMovesLabel.place)},
+                                    {kLblMoves, inFrame(main::lblMoves.place)},
+                                });
     return placed;
 }
 
 // Placed by layout() once all are made.
-HWND createSystemControl(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
-                         int id) {
+HWND createSystemControl(HWND parent, const wchar_t* className, const std::wstring& text,
+                         DWORD style, int id) {
     return createChild(parent, className, text, style, id, {});
 }
 
@@ -105,7 +112,6 @@ void createFrameLabel(HWND parent, int id) {
     }
 }
 
-
 }  // namespace
 
 // Made in the tab order: the board, the buttons, then the frame's scroll
@@ -120,15 +126,16 @@ void frmMain::createControls() {
     createButton(window_, main::cmdNewPuzzle, kCmdNewPuzzle);
     createButton(window_, main::cmdReset, kCmdReset);
     createFrameContents();
-    HWND frame = createSystemControl(window_, L"BUTTON", widen(main::kFrame1Caption), BS_GROUPBOX, kFrame1);
+    HWND frame =
+        createSystemControl(window_, L"BUTTON", widen(main::kFrame1Caption), BS_GROUPBOX, kFrame1);
     reportPointer(frame);
     for (int n = 1; n <= kTileCount; ++n) {
         HWND number = createLabel(window_, kTileNumberBase + n, {}, widen(main::kTileNumberCaption),
                                   {Align::Centre, false});
         ShowWindow(number, SW_HIDE);
     }
-    for (const auto& [hidden, id] : {std::pair{main::lblPuzState, kLblPuzState},
-                                     std::pair{main::lblPuzValue, kLblPuzValue}}) {
+    for (const auto& [hidden, id] :
+         {std::pair{main::lblPuzState, kLblPuzState}, std::pair{main::lblPuzValue, kLblPuzValue}}) {
         ShowWindow(createLabel(window_, id, {}, widen(main::kHiddenLabelCaption), {}), SW_HIDE);
     }
     moveBoardStop(1);
@@ -158,7 +165,8 @@ void frmMain::layout() {
     dpi_ = dpiOf(window_);
     for (const Placed& placed : placedControls()) {
         const RECT at = dpi_.rect(placed.place);
-        MoveWindow(control(placed.id), at.left, at.top, at.right - at.left, at.bottom - at.top, FALSE);
+        MoveWindow(control(placed.id), at.left, at.top, at.right - at.left, at.bottom - at.top,
+                   FALSE);
         setPictureScale(control(placed.id), dpi_.pictureScale());
     }
     applyFonts();
@@ -168,7 +176,8 @@ void frmMain::layout() {
 
 void frmMain::applyFonts() {
     HFONT oldForm = formFont_, oldBold = boldFont_;
-    formFont_ = createFont(forms::kFormFontFamilies[0], forms::kFormFont.points, forms::kFormFont.bold, dpi_);
+    formFont_ = createFont(forms::kFormFontFamilies[0], forms::kFormFont.points,
+                           forms::kFormFont.bold, dpi_);
     boldFont_ = createFont(forms::kFormFontFamilies[0], forms::kBoldCaptionFont.points,
                            forms::kBoldCaptionFont.bold, dpi_);
     for (const Placed& placed : placedControls()) {
@@ -194,8 +203,8 @@ void frmMain::placeAtStart() {
     const int topTwips = forms::centredTopTwips(static_cast<int>(dpi_.twips(screenHeight) + 0.5),
                                                 static_cast<int>(dpi_.twips(height) + 0.5));
     const int left = screen.left + (screen.right - screen.left - width) / 2;
-    SetWindowPos(window_, nullptr, left, screen.top + MulDiv(topTwips, dpi_.dpi, 1440), width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, left, screen.top + MulDiv(topTwips, dpi_.dpi, 1440), width,
+                 height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace tenebrix::win32

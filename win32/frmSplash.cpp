@@ -86,7 +86,8 @@ void frmSplash::createControls() {
     const int scale = dpi.pictureScale();
     const int box = (splash::kLogoPicturePixels + 4) * scale;
     for (int k = 0; k < splash::kLogoFrames; ++k) {
-        const int left = origin.x + dpi.px(splash::kLogoLeft), top = origin.y + dpi.px(splash::kLogoTop);
+        const int left = origin.x + dpi.px(splash::kLogoLeft),
+                  top = origin.y + dpi.px(splash::kLogoTop);
         HWND logo = createPictureBox(window_, kLogoBase + k, {left, top, left + box, top + box},
                                      {Border::Sunken, false});
         setPictureScale(logo, scale);
@@ -95,10 +96,11 @@ void frmSplash::createControls() {
     }
     int index = 0;
     for (const splash::Label& label : splash::kLabels) {
-        HFONT font = fonts_[index++] = createFont(splash::kFontFamilies[0], label.points, label.bold, dpi);
+        HFONT font = fonts_[index++] =
+            createFont(splash::kFontFamilies[0], label.points, label.bold, dpi);
         const Align align = label.align == splash::Align::Right ? Align::Right : Align::Left;
-        HWND control = createLabel(window_, 0, labelPlace(window_, label, font, dpi), widen(label.caption),
-                                   {align, label.wordWrap});
+        HWND control = createLabel(window_, 0, labelPlace(window_, label, font, dpi),
+                                   widen(label.caption), {align, label.wordWrap});
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     }
 }
@@ -113,7 +115,8 @@ void frmSplash::paint() {
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     const POINT origin = frameOrigin(dpi);
     const int thin = std::max(1, dpi.dpi / kBaseDpi);
-    const int left = origin.x + dpi.px(splash::kLineLeft), right = origin.x + dpi.px(splash::kLineRight);
+    const int left = origin.x + dpi.px(splash::kLineLeft),
+              right = origin.x + dpi.px(splash::kLineRight);
     const int top = origin.y + dpi.px(splash::kLineTop);
     RECT line1{left, top, right, top + 2 * thin};
     RECT line2{left, top, right, top + thin};
@@ -127,12 +130,14 @@ void frmSplash::paint() {
 
 LRESULT CALLBACK frmSplash::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmSplash*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<frmSplash*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<frmSplash*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return self ? self->handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT frmSplash::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -30,7 +30,8 @@ HMENU makeMenuBar() {
 
 void addChildren(HWND window, HINSTANCE instance) {
     for (int n = 0; n < kChildren; ++n) {
-        const int x = kGap + (n % 5) * (kChildSide + kGap), y = kGap + (n / 5) * (kChildSide + kGap);
+        const int x = kGap + (n % 5) * (kChildSide + kGap),
+                  y = kGap + (n / 5) * (kChildSide + kGap);
         CreateWindowExW(WS_EX_CLIENTEDGE, L"STATIC", std::to_wstring(n + 1).c_str(),
                         WS_CHILD | WS_VISIBLE | SS_CENTER, x, y, kChildSide, kChildSide, window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(n + 1)), instance, nullptr);
@@ -64,9 +65,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = L"BareWindow";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 480, 400, nullptr, makeMenuBar(),
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 480, 400, nullptr, makeMenuBar(), instance, nullptr);
     addChildren(window, instance);
     ShowWindow(window, show);
     MSG message;

@@ -6,6 +6,7 @@
 //
 //   bench_click_repaint.exe [clicks]
 #include <windows.h>
+// The common controls' declarations need the system's first.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -65,7 +66,8 @@ int ordinaryMove(const Game& game, std::mt19937& chance) {
     std::uniform_int_distribution<int> anyTile(1, kTileCount);
     for (;;) {
         const int tile = anyTile(chance);
-        if ((game.currentValue() ^ moveMask(game.settings().mode, tile)) != kSolvedBoard) return tile;
+        if ((game.currentValue() ^ moveMask(game.settings().mode, tile)) != kSolvedBoard)
+            return tile;
     }
 }
 
@@ -79,7 +81,8 @@ void click(HWND tile) {
 
 double percentile(std::vector<double> samples, double fraction) {
     const auto at = static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1));
-    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(at), samples.end());
+    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(at),
+                     samples.end());
     return samples[at];
 }
 
@@ -108,7 +111,8 @@ int main(int argc, char* argv[]) {
     frmMain window(GetModuleHandleW(nullptr), services);
     window.Show();
     settle(window.window());
-    for (int n = 1; n <= kTileCount; ++n) SetWindowSubclass(window.control(kTileBase + n), countPaints, 1, 0);
+    for (int n = 1; n <= kTileCount; ++n)
+        SetWindowSubclass(window.control(kTileBase + n), countPaints, 1, 0);
 
     LARGE_INTEGER frequency, before, after;
     QueryPerformanceFrequency(&frequency);
@@ -129,9 +133,10 @@ int main(int argc, char* argv[]) {
                              static_cast<double>(frequency.QuadPart));
         settle(window.window());
     }
-    std::printf("tile click to board repainted: median %.1f us, 99th percentile %.1f us (%d clicks%s)\n",
-                percentile(micros, 0.5), percentile(micros, 0.99), clicks,
-                undrawn ? ", SOME NOT DRAWN" : "");
+    std::printf(
+        "tile click to board repainted: median %.1f us, 99th percentile %.1f us (%d clicks%s)\n",
+        percentile(micros, 0.5), percentile(micros, 0.99), clicks,
+        undrawn ? ", SOME NOT DRAWN" : "");
     DestroyWindow(window.window());
     return undrawn ? 1 : 0;
 }

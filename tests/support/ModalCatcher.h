@@ -36,7 +36,10 @@ class ModalCatcher {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) return;
         ModalSnapshot shot{QString::fromLatin1(modal->metaObject()->className()),
-                           modal->windowTitle(), {}, QMessageBox::NoIcon, {},
+                           modal->windowTitle(),
+                           {},
+                           QMessageBox::NoIcon,
+                           {},
                            modal->parentWidget()};
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             shot.text = box->text();

@@ -24,11 +24,14 @@ int main(int argc, char** argv) {
     bool written = write(folder + "icon.png", pictures::programIcon()) &&
                    write(folder + "about.png", pictures::aboutPicture());
     for (int i = 1; i <= pictures::kTilePictureCount; ++i)
-        written = written && write(folder + "tile-" + std::to_string(i) + ".png", pictures::tilePicture(i));
+        written = written &&
+                  write(folder + "tile-" + std::to_string(i) + ".png", pictures::tilePicture(i));
     for (int k = 1; k <= kMaxMode; ++k)
-        written = written && write(folder + "mode-" + std::to_string(k) + ".png", pictures::modeDiagram(k));
+        written = written &&
+                  write(folder + "mode-" + std::to_string(k) + ".png", pictures::modeDiagram(k));
     for (int k = 0; k < pictures::kLogoFrameCount; ++k)
-        written = written && write(folder + "logo-" + std::to_string(k) + ".png", pictures::logoFrame(k));
+        written =
+            written && write(folder + "logo-" + std::to_string(k) + ".png", pictures::logoFrame(k));
     if (!written) std::fprintf(stderr, "expected-pictures: cannot write into %s\n", argv[1]);
     return written ? 0 : 1;
 }

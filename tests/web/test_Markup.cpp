@@ -49,15 +49,17 @@ TEST_CASE("every control of the windows is on the page once, under its own name"
          it != std::sregex_iterator(); ++it)
         ++ids[(*it)[1]];
     std::vector<std::string> expected = {
-        "frmSplash", "fraMainFrame", "lblProductName", "lblPlatform", "lblCopyright",
-        "lblCompany", "lblWarning", "frmMain", "mnuFile", "mnuHint", "mnuFileNew", "mnuReset",
-        "mnuFileExit", "mnuView", "mnuViewStatusBar", "mnuTileNumbers", "mnuHelp",
-        "mnuHelpContents", "mnuHelpAbout", "cmdHint", "cmdNewPuzzle", "cmdReset",
-        "lblPuzState", "lblPuzValue", "Frame1", "PicOn", "picOff", "lblTileSet",
-        "ScrollTileSet", "lblMode", "ScrollMode", "lblLevel", "ScrollLevel", "lblMovesLabel",
-        "lblMoves", "sbStatusBar", "Panels(1)", "Panels(2)", "Panels(3)", "frmAbout", "picIcon",
-        "lblTitle", "lblVersion", "lblDescription", "Label1", "lblDisclaimer", "cmdOK",
-        "cmdSysInfo", "msgBox", "msgTitle", "msgText", "msgIcon", "msgOK", "msgYes", "msgNo"};
+        "frmSplash",      "fraMainFrame", "lblProductName",  "lblPlatform",    "lblCopyright",
+        "lblCompany",     "lblWarning",   "frmMain",         "mnuFile",        "mnuHint",
+        "mnuFileNew",     "mnuReset",     "mnuFileExit",     "mnuView",        "mnuViewStatusBar",
+        "mnuTileNumbers", "mnuHelp",      "mnuHelpContents", "mnuHelpAbout",   "cmdHint",
+        "cmdNewPuzzle",   "cmdReset",     "lblPuzState",     "lblPuzValue",    "Frame1",
+        "PicOn",          "picOff",       "lblTileSet",      "ScrollTileSet",  "lblMode",
+        "ScrollMode",     "lblLevel",     "ScrollLevel",     "lblMovesLabel",  "lblMoves",
+        "sbStatusBar",    "Panels(1)",    "Panels(2)",       "Panels(3)",      "frmAbout",
+        "picIcon",        "lblTitle",     "lblVersion",      "lblDescription", "Label1",
+        "lblDisclaimer",  "cmdOK",        "cmdSysInfo",      "msgBox",         "msgTitle",
+        "msgText",        "msgIcon",      "msgOK",           "msgYes",         "msgNo"};
     for (int n = 1; n <= 25; ++n) {
         expected.push_back("picTile(" + std::to_string(n) + ")");
         expected.push_back("lblTileNumbers(" + std::to_string(n) + ")");
@@ -76,15 +78,20 @@ TEST_CASE("every control of the windows is on the page once, under its own name"
 
 TEST_CASE("the page carries the roles, ranges and keys the browser needs") {
     const std::string page = gamePage();
-    const auto has = [&page](const std::string& text) { return page.find(text) != std::string::npos; };
-    CHECK(has("id=\"picTile(7)\" class=\"picbox sunken tile\" data-tile=\"7\" tabindex=\"-1\" "
-              "aria-label=\"Tile 7, dark\" style=\"left:60px;top:60px;width:36px;height:36px\""));
-    CHECK(has("id=\"ScrollLevel\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" "
-              "aria-controls=\"lblLevel\" aria-orientation=\"horizontal\" aria-valuemin=\"2\" "
-              "aria-valuemax=\"20\""));
-    CHECK(has("id=\"mnuFileNew\" class=\"item\" role=\"menuitem\" tabindex=\"-1\" "
-              "data-command=\"2\" data-accesskey=\"N\" data-shortcut=\"N\" "
-              "aria-keyshortcuts=\"Control+N\""));
+    const auto has = [&page](const std::string& text) {
+        return page.find(text) != std::string::npos;
+    };
+    CHECK(
+        has("id=\"picTile(7)\" class=\"picbox sunken tile\" data-tile=\"7\" tabindex=\"-1\" "
+            "aria-label=\"Tile 7, dark\" style=\"left:60px;top:60px;width:36px;height:36px\""));
+    CHECK(
+        has("id=\"ScrollLevel\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" "
+            "aria-controls=\"lblLevel\" aria-orientation=\"horizontal\" aria-valuemin=\"2\" "
+            "aria-valuemax=\"20\""));
+    CHECK(
+        has("id=\"mnuFileNew\" class=\"item\" role=\"menuitem\" tabindex=\"-1\" "
+            "data-command=\"2\" data-accesskey=\"N\" data-shortcut=\"N\" "
+            "aria-keyshortcuts=\"Control+N\""));
     CHECK(has("id=\"mnuViewStatusBar\" class=\"item\" role=\"menuitemcheckbox\""));
     CHECK(has("aria-checked=\"true\"><span class=\"check\""));
     CHECK(has("<title>Tenebrix</title>"));
@@ -110,9 +117,15 @@ TEST_CASE("the icon as SVG covers every pixel once") {
 // The page carries the splash's first logo frame as a data: address; a
 // wrong digit or padding would leave the frame undrawn until the program.
 TEST_CASE("base64 of the page's embedded pictures follows RFC 4648") {
-    const std::map<std::string, std::string> cases = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
-        {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {std::string("\xff\xfe\x00", 3), "//4A"}};
+    const std::map<std::string, std::string> cases = {{"", ""},
+                                                      {"f", "Zg=="},
+                                                      {"fo", "Zm8="},
+                                                      {"foo", "Zm9v"},
+                                                      {"foob", "Zm9vYg=="},
+                                                      {"fooba", "Zm9vYmE="},
+                                                      {"foobar", "Zm9vYmFy"},
+                                                      {std::string("\xff\xfe\x00", 3), "//4A"}};
     for (const auto& [bytes, text] : cases) CHECK(base64(bytes) == text);
-    CHECK(splashMarkup().find("data-picture=\"data:image/png;base64,iVBORw0KGgo") != std::string::npos);
+    CHECK(splashMarkup().find("data-picture=\"data:image/png;base64,iVBORw0KGgo") !=
+          std::string::npos);
 }

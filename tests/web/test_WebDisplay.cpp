@@ -23,8 +23,10 @@ TEST_CASE("each caption goes to the label of its name") {
     const struct {
         Caption caption;
         const char* id;
-    } cases[] = {{Caption::PuzState, "lblPuzState"}, {Caption::PuzValue, "lblPuzValue"},
-                 {Caption::Moves, "lblMoves"},       {Caption::Level, "lblLevel"},
+    } cases[] = {{Caption::PuzState, "lblPuzState"},
+                 {Caption::PuzValue, "lblPuzValue"},
+                 {Caption::Moves, "lblMoves"},
+                 {Caption::Level, "lblLevel"},
                  {Caption::Mode, "lblMode"}};
     for (const auto& c : cases) {
         RecordingPage page;
@@ -97,7 +99,8 @@ TEST_CASE("tile numbers, their check mark, the preview colour and the quiet leve
     display.setTileBackColour(13, kHighlightColour);
     display.setTileBackColour(26, kHighlightColour);  // no such tile
     display.setLevelSetting(6);
-    for (int n = 1; n <= kTileCount; ++n) CHECK(page.visible["lblTileNumbers(" + std::to_string(n) + ")"]);
+    for (int n = 1; n <= kTileCount; ++n)
+        CHECK(page.visible["lblTileNumbers(" + std::to_string(n) + ")"]);
     CHECK(page.checked["mnuTileNumbers"]);
     CHECK(page.text["lblTileNumbers(7)"] == " 7");
     CHECK(page.backColour.size() == 1);

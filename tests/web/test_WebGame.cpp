@@ -130,7 +130,8 @@ TEST_CASE("the About box is filled each time it opens, and System Info finds no 
     }
     g.game.cmdSysInfo_Click();
     REQUIRE(g.page.messages.size() == 1);
-    CHECK(g.page.messages[0] == Message{"System Information Is Unavailable At This Time", "Tenebrix"});
+    CHECK(g.page.messages[0] ==
+          Message{"System Information Is Unavailable At This Time", "Tenebrix"});
 }
 
 TEST_CASE("a win waits for the answer: Yes raises the level, No keeps it") {

@@ -39,8 +39,8 @@ void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control, b
 }
 
 MainWindowFixture::MainWindowFixture(std::vector<int> firstPuzzle, win32::SettingsStore* store)
-    : services{random, store ? *store : settings, help, messages, registry, launcher, clock,
-               L"C:\\Games\\Tenebrix.hlp"} {
+    : services{random, store ? *store : settings, help, messages, registry, launcher,
+               clock,  L"C:\\Games\\Tenebrix.hlp"} {
     random.scriptPuzzle(firstPuzzle);
     main = std::make_unique<win32::frmMain>(GetModuleHandleW(nullptr), services);
     main->Show([this] { closed = true; });
@@ -77,7 +77,8 @@ void MainWindowFixture::scroll(int barId, int code, int position) {
 }
 
 bool MainWindowFixture::menuChecked(forms::MenuCommand command) const {
-    return GetMenuState(GetMenu(window()), static_cast<UINT>(win32::menuId(command)), MF_BYCOMMAND) &
+    return GetMenuState(GetMenu(window()), static_cast<UINT>(win32::menuId(command)),
+                        MF_BYCOMMAND) &
            MF_CHECKED;
 }
 

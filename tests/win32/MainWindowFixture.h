@@ -24,7 +24,8 @@ void pumpMessages(const win32::frmMain* main = nullptr);
 COLORREF screenPixel(HWND window, int x, int y);
 
 // Presses and releases `key` with the modifiers held, through the loop.
-void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control = false, bool alt = false);
+void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control = false,
+              bool alt = false);
 
 struct MainWindowFixture {
     ScriptedRandom random;

@@ -21,11 +21,13 @@ bool installStandIn(const std::wstring& path) {
 std::optional<std::wstring> standInCommandLine(const std::wstring& path, int milliseconds) {
     const std::wstring marker = path + L".ran";
     for (int waited = 0; waited <= milliseconds; waited += 100) {
-        HANDLE file = CreateFileW(marker.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE file =
+            CreateFileW(marker.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             std::vector<wchar_t> text(4096, L'\0');
             DWORD read = 0;
-            ReadFile(file, text.data(), static_cast<DWORD>((text.size() - 1) * sizeof(wchar_t)), &read, nullptr);
+            ReadFile(file, text.data(), static_cast<DWORD>((text.size() - 1) * sizeof(wchar_t)),
+                     &read, nullptr);
             CloseHandle(file);
             if (read > 0) return std::wstring(text.data(), read / sizeof(wchar_t));
         }

@@ -14,7 +14,8 @@ int main() {
     if (file == INVALID_HANDLE_VALUE) return 1;
     const wchar_t* commandLine = GetCommandLineW();
     DWORD written = 0;
-    WriteFile(file, commandLine, static_cast<DWORD>(wcslen(commandLine) * sizeof(wchar_t)), &written, nullptr);
+    WriteFile(file, commandLine, static_cast<DWORD>(wcslen(commandLine) * sizeof(wchar_t)),
+              &written, nullptr);
     CloseHandle(file);
     return 0;
 }

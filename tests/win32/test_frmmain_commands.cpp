@@ -2,9 +2,8 @@
 // The main window's commands: menus, shortcuts and access keys, scroll bars,
 // keyboard play and the status bar.
 #include <doctest/doctest.h>
-
 #include <windows.h>
-
+// The common controls' declarations need the system's first.
 #include <commctrl.h>
 
 #include <functional>
@@ -61,7 +60,8 @@ TEST_CASE("menu items, shortcuts and access keys run their commands") {
         {"Ctrl+H", key('H', true, false), Effect::Hint},
         {"Ctrl+N", key('N', true, false), Effect::NewPuzzle},
         {"Ctrl+R", key('R', true, false), Effect::Reset},
-        {"Alt+H, the Hint button before the Help menu", key('H', false, true), Effect::Hint, win32::kCmdHint},
+        {"Alt+H, the Hint button before the Help menu", key('H', false, true), Effect::Hint,
+         win32::kCmdHint},
         {"Alt+N", key('N', false, true), Effect::NewPuzzle, win32::kCmdNewPuzzle},
         {"Alt+R", key('R', false, true), Effect::Reset, win32::kCmdReset},
         {"the Reset button", [](auto& f) { f.command(win32::kCmdReset); }, Effect::Reset},
@@ -106,8 +106,8 @@ TEST_CASE("scroll bars step by one, count a thumb where it is let go and stay in
         int bar;
         int code;
         int position;
-        int value;          // afterwards
-        bool newPuzzle;     // mode and level make one, tile set keeps the board
+        int value;       // afterwards
+        bool newPuzzle;  // mode and level make one, tile set keeps the board
     };
     const std::vector<Case> cases{
         {win32::kScrollMode, SB_LINERIGHT, 0, 2, true},
@@ -137,7 +137,8 @@ TEST_CASE("scroll bars step by one, count a thumb where it is let go and stay in
         if (c.bar == win32::kScrollMode) {
             CHECK(settings.mode == c.value);
             CHECK(f.text(win32::kLblMode) == L"Mode  " + std::to_wstring(c.value));
-            for (int k = 1; k <= 9; ++k) CHECK(IsWindowVisible(f.control(win32::kModeDiagramBase + k)) == (k == c.value));
+            for (int k = 1; k <= 9; ++k)
+                CHECK(IsWindowVisible(f.control(win32::kModeDiagramBase + k)) == (k == c.value));
         } else if (c.bar == win32::kScrollLevel) {
             CHECK(settings.level == c.value);
         } else {
@@ -161,7 +162,9 @@ TEST_CASE("the board plays from the keyboard: arrows move the stop, Space presse
     }
     pressKey(*f.main, GetFocus(), VK_SPACE);
     CHECK(f.text(win32::kLblMoves) == L"1");
-    auto isTabStop = [&](int n) { return (GetWindowLongPtrW(f.tile(n), GWL_STYLE) & WS_TABSTOP) != 0; };
+    auto isTabStop = [&](int n) {
+        return (GetWindowLongPtrW(f.tile(n), GWL_STYLE) & WS_TABSTOP) != 0;
+    };
     CHECK(isTabStop(6));
     CHECK_FALSE(isTabStop(1));
 }
@@ -189,7 +192,8 @@ TEST_CASE("the clock wakes only when the minute changes") {
         WORD second, millisecond;
         int wait;
     };
-    for (const Case& c : {Case{30, 250, 29750}, Case{0, 0, 60000}, Case{59, 999, 1}, Case{59, 0, 1000}}) {
+    for (const Case& c :
+         {Case{30, 250, 29750}, Case{0, 0, 60000}, Case{59, 999, 1}, Case{59, 0, 1000}}) {
         SYSTEMTIME now{2026, 12, 1, 7, 9, 41, c.second, c.millisecond};
         CHECK(win32::millisecondsToNextMinute(now) == c.wait);
     }

@@ -47,8 +47,10 @@ bool boardShowsGame(MainWindowFixture& f) {
     const PuzzleValue value = f.main->game().currentValue();
     for (int n = 1; n <= kTileCount; ++n) {
         const bool lit = isLit(value, n);
-        if (!tileShowsPicture(f, n, lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1))) return false;
-        if (win32::windowText(f.tile(n)) != win32::widen(forms::tileAccessibleName(n, lit))) return false;
+        if (!tileShowsPicture(f, n, lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1)))
+            return false;
+        if (win32::windowText(f.tile(n)) != win32::widen(forms::tileAccessibleName(n, lit)))
+            return false;
     }
     return true;
 }
@@ -66,7 +68,8 @@ TEST_CASE("a click on a tile plays its move, counts it and repaints the board") 
         int tile;
         std::set<int> flipped;  // mode 1 clipped at the edges
     };
-    for (const Case& c : {Case{13, {8, 12, 13, 14, 18}}, Case{1, {1, 2, 6}}, Case{25, {20, 24, 25}}}) {
+    for (const Case& c :
+         {Case{13, {8, 12, 13, 14, 18}}, Case{1, {1, 2, 6}}, Case{25, {20, 24, 25}}}) {
         CAPTURE(c.tile);
         MainWindowFixture f;
         REQUIRE(boardShowsGame(f));
@@ -99,21 +102,35 @@ TEST_CASE("the pointer previews a move and the bare window, frame, Hint and Rese
     auto overWindow = [](MainWindowFixture& f) { SendMessageW(f.window(), WM_MOUSEMOVE, 0, 0); };
     const std::vector<Case> cases{
         {"rest on 7", [](auto&) {}, {2, 6, 7, 8, 12}, {}},
-        {"across the gap to 8", [&](auto& f) { overWindow(f); f.hoverTile(8); }, {3, 7, 8, 9, 13}, {2, 6, 12}},
+        {"across the gap to 8",
+         [&](auto& f) {
+             overWindow(f);
+             f.hoverTile(8);
+         },
+         {3, 7, 8, 9, 13},
+         {2, 6, 12}},
         {"straight into 8", [](auto& f) { f.hoverTile(8); }, {2, 3, 6, 7, 8, 9, 12, 13}, {}},
         {"over the frame", over(win32::kFrame1, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
         {"over Hint", over(win32::kCmdHint, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
         {"over Reset", over(win32::kCmdReset, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
         {"over New Puzzle", over(win32::kCmdNewPuzzle, WM_MOUSEMOVE), {2, 6, 7, 8, 12}, {}},
-        {"released over New Puzzle", over(win32::kCmdNewPuzzle, WM_LBUTTONUP), {}, {2, 6, 7, 8, 12}},
+        {"released over New Puzzle",
+         over(win32::kCmdNewPuzzle, WM_LBUTTONUP),
+         {},
+         {2, 6, 7, 8, 12}},
         {"Ctrl+N", [](auto& f) { pressKey(*f.main, GetFocus(), 'N', true); }, {2, 6, 7, 8, 12}, {}},
-        {"over a tile number: no tile, nothing cleared", over(win32::kTileNumberBase + 7, WM_MOUSEMOVE),
-         {2, 6, 7, 8, 12}, {}},
-        {"over a tile number, then back on 7", [&](auto& f) {
+        {"over a tile number: no tile, nothing cleared",
+         over(win32::kTileNumberBase + 7, WM_MOUSEMOVE),
+         {2, 6, 7, 8, 12},
+         {}},
+        {"over a tile number, then back on 7",
+         [&](auto& f) {
              over(win32::kTileNumberBase + 7, WM_MOUSEMOVE)(f);
              overWindow(f);
              f.hoverTile(7);
-         }, {2, 6, 7, 8, 12}, {}},
+         },
+         {2, 6, 7, 8, 12},
+         {}},
     };
     for (const Case& c : cases) {
         const std::string name = c.name;

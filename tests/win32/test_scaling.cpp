@@ -3,7 +3,6 @@
 // box calls leave other controls whole, and the window keeps its sizes and
 // its memory sound however often it is opened or told of a new density.
 #include <doctest/doctest.h>
-
 #include <windows.h>
 
 #include <initializer_list>
@@ -46,8 +45,9 @@ void deliverDensity(HWND window, int dpi) {
 
 TEST_CASE("the picture box calls leave labels, buttons and scroll bars whole") {
     MainWindowFixture f;
-    for (const int id : std::initializer_list<int>{win32::kLblMoves, win32::kTileNumberBase + 1, win32::kLblTileSet,
-                         win32::kCmdHint, win32::kScrollMode, win32::kFrame1}) {
+    for (const int id : std::initializer_list<int>{win32::kLblMoves, win32::kTileNumberBase + 1,
+                                                   win32::kLblTileSet, win32::kCmdHint,
+                                                   win32::kScrollMode, win32::kFrame1}) {
         CAPTURE(id);
         HWND control = f.control(id);
         const LRESULT font = SendMessageW(control, WM_GETFONT, 0, 0);

@@ -35,7 +35,8 @@ TEST_CASE("the splash steps its logo on ticks 2 to 6 and hands over on the seven
         CAPTURE(tick);
         if (expected[tick] < 0) break;
         for (int k = 0; k < 6; ++k) {
-            CHECK(IsWindowVisible(GetDlgItem(window, win32::kLogoBase + k)) == (k == expected[tick]));
+            CHECK(IsWindowVisible(GetDlgItem(window, win32::kLogoBase + k)) ==
+                  (k == expected[tick]));
         }
         CHECK(handOvers == 0);
     }
@@ -93,9 +94,10 @@ TEST_CASE("message boxes are the system's, owned, titled, with the buttons and i
         int pressed;
         MessageAnswer answer;
     };
-    for (const Case& c : {Case{MessageButtons::Ok, MessageIcon::None, IDOK, MessageAnswer::Ok},
-                          Case{MessageButtons::YesNo, MessageIcon::Information, IDNO, MessageAnswer::No},
-                          Case{MessageButtons::YesNo, MessageIcon::None, IDYES, MessageAnswer::Yes}}) {
+    for (const Case& c :
+         {Case{MessageButtons::Ok, MessageIcon::None, IDOK, MessageAnswer::Ok},
+          Case{MessageButtons::YesNo, MessageIcon::Information, IDNO, MessageAnswer::No},
+          Case{MessageButtons::YesNo, MessageIcon::None, IDYES, MessageAnswer::Yes}}) {
         MainWindowFixture f;
         HWND box = nullptr;
         std::wstring title;
@@ -111,7 +113,8 @@ TEST_CASE("message boxes are the system's, owned, titled, with the buttons and i
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.pressed, BN_CLICKED), 0);
         });
         win32::SystemMessageBoxes boxes;
-        const MessageAnswer answer = boxes.show(f.window(), {"Text", "Tenebrix", c.buttons, c.icon});
+        const MessageAnswer answer =
+            boxes.show(f.window(), {"Text", "Tenebrix", c.buttons, c.icon});
         REQUIRE(box != nullptr);
         CHECK(title == L"Tenebrix");
         CHECK(hasYes == (c.buttons == MessageButtons::YesNo));

@@ -32,7 +32,8 @@ void setText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstr
 std::optional<std::wstring> readText(HKEY root, const wchar_t* key, const wchar_t* name) {
     std::array<wchar_t, 256> text{};
     DWORD size = sizeof text;
-    if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     return std::wstring(text.data());
@@ -99,22 +100,24 @@ TEST_CASE("the Windows registry reads values and reports failures as the system 
     size = 4;
     CHECK(registry.queryValue(key, "ProductName", type, buffer, size) == platform::kErrorMoreData);
     CHECK(size == fullSize);
-    CHECK(registry.queryValue(key, "NoSuchValue", type, buffer, size) == platform::kErrorFileNotFound);
-    CHECK(registry.close(key) == platform::kErrorSuccess);
-    CHECK(registry.open(platform::kHkeyLocalMachine, "SOFTWARE\\NoSuchKey", platform::kKeyRead, key) ==
+    CHECK(registry.queryValue(key, "NoSuchValue", type, buffer, size) ==
           platform::kErrorFileNotFound);
+    CHECK(registry.close(key) == platform::kErrorSuccess);
+    CHECK(registry.open(platform::kHkeyLocalMachine, "SOFTWARE\\NoSuchKey", platform::kKeyRead,
+                        key) == platform::kErrorFileNotFound);
     CHECK(key == 0);
     CHECK(registry.close(0) != platform::kErrorSuccess);
     std::string name;
-    CHECK(platform::GetKeyValue(registry, platform::kHkeyLocalMachine, kVersionKey, "ProductName", name));
+    CHECK(platform::GetKeyValue(registry, platform::kHkeyLocalMachine, kVersionKey, "ProductName",
+                                name));
     CHECK(name.size() + 1 == fullSize);
 }
 
 TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless minimised") {
     struct Case {
         const char* name;
-        int show;          // how the window is before it closes
-        bool byExit;       // File > Exit rather than the close box
+        int show;     // how the window is before it closes
+        bool byExit;  // File > Exit rather than the close box
         bool written;
     };
     for (const Case& c : {Case{"close box", SW_SHOWNORMAL, false, true},
@@ -137,15 +140,18 @@ TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless mi
         }
         pumpMessages();
         CHECK(f.closed);
-        const std::array<std::pair<const wchar_t*, long>, 4> values{{
-            {L"MainLeft", outer.left}, {L"MainTop", outer.top},
-            {L"MainWidth", outer.right - outer.left}, {L"MainHeight", outer.bottom - outer.top}}};
+        const std::array<std::pair<const wchar_t*, long>, 4> values{
+            {{L"MainLeft", outer.left},
+             {L"MainTop", outer.top},
+             {L"MainWidth", outer.right - outer.left},
+             {L"MainHeight", outer.bottom - outer.top}}};
         for (const auto& [name, pixels] : values) {
             const std::string valueName = win32::narrow(name);
             CAPTURE(valueName);
             const auto text = readText(HKEY_CURRENT_USER, kPlacementKey, name);
             CHECK(text.has_value() == c.written);
-            if (text && c.written) CHECK(std::stod(*text) == doctest::Approx(pixels * twipsPerPixel).epsilon(1e-6));
+            if (text && c.written)
+                CHECK(std::stod(*text) == doctest::Approx(pixels * twipsPerPixel).epsilon(1e-6));
         }
     }
 }
@@ -158,8 +164,9 @@ TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system 
         REQUIRE(f.messages.shown.size() == 1);
         CHECK(f.messages.shown[0].owner == f.window());
         CHECK(f.messages.shown[0].message ==
-              Message{"Unable to display Help Contents. There is no Help associated with this project.",
-                      "Tenebrix", MessageButtons::Ok, MessageIcon::Information});
+              Message{
+                  "Unable to display Help Contents. There is no Help associated with this project.",
+                  "Tenebrix", MessageButtons::Ok, MessageIcon::Information});
         CHECK(f.help.opened.empty());
     }
     SUBCASE("a viewer that fails: the system's description, no icon") {

@@ -2,9 +2,9 @@
 // The PNG encoder: signature, IHDR, one IDAT of run-length deflate, IEND.
 #include "PngFile.h"
 
-#include <utility>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace tenebrix::web {
 
@@ -54,8 +54,8 @@ std::string filteredScanlines(const pictures::Image& image) {
         std::string row;
         for (int x = 0; x < image.width; ++x) {
             const pictures::Rgba& p = image.pixel(x, y);
-            row += {static_cast<char>(p.red), static_cast<char>(p.green),
-                    static_cast<char>(p.blue), static_cast<char>(p.alpha)};
+            row += {static_cast<char>(p.red), static_cast<char>(p.green), static_cast<char>(p.blue),
+                    static_cast<char>(p.alpha)};
         }
         const bool sameAsAbove = y > 0 && row == previous;
         raw += static_cast<char>(sameAsAbove ? 2 : 1);
@@ -92,10 +92,14 @@ class BitWriter {
 
 // A symbol of the fixed literal/length code (RFC 1951, 3.2.6).
 void fixedSymbol(BitWriter& out, int symbol) {
-    if (symbol < 144) out.code(0x30 + symbol, 8);
-    else if (symbol < 256) out.code(0x190 + symbol - 144, 9);
-    else if (symbol < 280) out.code(symbol - 256, 7);
-    else out.code(0xC0 + symbol - 280, 8);
+    if (symbol < 144)
+        out.code(0x30 + symbol, 8);
+    else if (symbol < 256)
+        out.code(0x190 + symbol - 144, 9);
+    else if (symbol < 280)
+        out.code(symbol - 256, 7);
+    else
+        out.code(0xC0 + symbol - 280, 8);
 }
 
 // A repeat of the byte before, 3 to 258 long: its length code, then distance 1.

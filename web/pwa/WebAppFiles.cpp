@@ -37,11 +37,13 @@ std::string manifestText() {
                  "\", \"type\": \"image/png\"}";
     }
     return "{\n  \"name\": \"" + title + "\",\n  \"short_name\": \"" + title +
-           "\",\n  \"description\": \"" TENEBRIX_DESCRIPTION "\",\n"
+           "\",\n  \"description\": \"" TENEBRIX_DESCRIPTION
+           "\",\n"
            "  \"id\": \"./\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"
            "  \"display\": \"standalone\",\n"
            "  \"background_color\": \"#c0c0c0\",\n  \"theme_color\": \"#c0c0c0\",\n"
-           "  \"icons\": [\n" + icons + "\n  ]\n}\n";
+           "  \"icons\": [\n" +
+           icons + "\n  ]\n}\n";
 }
 
 bool writeFile(const std::string& path, const std::string& bytes) {
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
     bool written = writeFile(folder + "manifest.webmanifest", manifestText());
     for (const IconSize& icon : kIconSizes)
         written = writeFile(folder + icon.fileName(),
-                            web::pngFileBytes(pictures::programIcon(icon.scale))) && written;
+                            web::pngFileBytes(pictures::programIcon(icon.scale))) &&
+                  written;
     return written ? 0 : 1;
 }

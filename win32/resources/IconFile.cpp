@@ -72,7 +72,8 @@ void putColourRows(Bytes& out, const Image& picture, const std::vector<Rgba>& pa
                 row[at + 2] = pixel.red;
                 row[at + 3] = pixel.alpha;
             } else {
-                const auto index = std::find(palette.begin(), palette.end(), pixel) - palette.begin();
+                const auto index =
+                    std::find(palette.begin(), palette.end(), pixel) - palette.begin();
                 row[static_cast<std::size_t>(x / 2)] |=
                     static_cast<std::uint8_t>(x % 2 == 0 ? index << 4 : index);
             }
@@ -134,7 +135,8 @@ std::vector<std::uint8_t> iconFile(const std::vector<Image>& pictures) {
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const auto side = static_cast<std::uint8_t>(pictures[i].width % kLargestSide);  // 0 is 256
         const bool paletted = smallPalette(pictures[i]).size() > 0;
-        out.insert(out.end(), {side, side, static_cast<std::uint8_t>(paletted ? kPaletteColours : 0), 0});
+        out.insert(out.end(),
+                   {side, side, static_cast<std::uint8_t>(paletted ? kPaletteColours : 0), 0});
         put16(out, 1);
         put16(out, paletted ? 4 : 32);
         put32(out, static_cast<std::uint32_t>(bitmaps[i].size()));
@@ -159,7 +161,9 @@ Image shrunk(const Image& picture, int factor) {
                     sum[0] += p.red, sum[1] += p.green, sum[2] += p.blue, sum[3] += p.alpha;
                 }
             }
-            auto mean = [count](int total) { return static_cast<std::uint8_t>((total + count / 2) / count); };
+            auto mean = [count](int total) {
+                return static_cast<std::uint8_t>((total + count / 2) / count);
+            };
             result.pixel(x, y) = Rgba{mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3])};
         }
     }
