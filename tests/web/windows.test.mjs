@@ -4,7 +4,7 @@
 // and its clearing.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startBrowser, screen, rgbaAt } from './browser.mjs';
+import { startBrowser, newContext, screen, rgbaAt } from './browser.mjs';
 import { openGame, byId, textOf, showsPicture, pictureBoxes, chooseMenu, readMessage, answer, SPLASH_MS } from './game.mjs';
 import { moveMask, tilesOf, TILES } from './rules.mjs';
 
@@ -122,4 +122,34 @@ test('the preview colours the margins of the tiles a click would flip; the bare 
     await page.mouse.move(button.x + 5, button.y + 5, {steps: 1});
     assert.equal((await greenTiles()).length === 0, clears, `pointer over ${id}`);
   }
+});
+
+test('leaving the page stores the game window\'s place in twips under Tenebrix/Settings; leaving the splash stores nothing', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const context = await newContext(browser);
+  const stored = (page) => page.evaluate(() =>
+    Object.fromEntries(Object.keys(localStorage).map((key) => [key, localStorage.getItem(key)])));
+
+  let page = await openGame(context, site, {pastSplash: false});
+  await page.goto('about:blank');
+  page = await openGame(context, site, {pastSplash: false});
+  assert.deepEqual(await stored(page), {}, 'nothing while only the splash was up');
+
+  await page.clock.runFor(SPLASH_MS);
+  await byId(page, 'frmMain').waitFor();
+  const place = await page.evaluate(() => {
+    const box = document.getElementById('frmMain').getBoundingClientRect();
+    return {MainLeft: box.left, MainTop: box.top, MainWidth: box.width, MainHeight: box.height};
+  });
+  await page.goto('about:blank');
+  const reader = await context.newPage();
+  await reader.goto(site.url);
+  const values = await stored(reader);
+  assert.deepEqual(Object.keys(values).sort(),
+                   ['MainHeight', 'MainLeft', 'MainTop', 'MainWidth'].map((key) => `Tenebrix/Settings/${key}`));
+  for (const [key, pixels] of Object.entries(place)) {
+    const twips = Number(values[`Tenebrix/Settings/${key}`]);
+    assert.ok(Math.abs(twips - 15 * pixels) < 0.5, `${key}: ${twips} twips for ${pixels} px`);
+  }
+  assert.ok(Number(values['Tenebrix/Settings/MainWidth']) > 6795, 'the whole window, border included');
 });
