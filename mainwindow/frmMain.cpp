@@ -18,6 +18,7 @@
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
 #include "Game.h"
+#include "GameCommands.h"
 #include "GameFonts.h"
 #include "HelpViewer.h"
 #include "LabelAlignment.h"
@@ -159,26 +160,19 @@ void frmMain::connectMenus() {
 
 void frmMain::runMenuCommand(forms::MenuCommand command, bool checked) {
     using forms::MenuCommand;
+    if (forms::runGameCommand(*game_, command)) return;
     switch (command) {
-        case MenuCommand::Hint:
-            return game_->cmdHint_Click();
-        case MenuCommand::NewPuzzle:
-            return game_->cmdNewPuzzle_Click();
-        case MenuCommand::ResetPuzzle:
-            return game_->cmdReset_Click();
         case MenuCommand::Exit:
             close();
             return;
         case MenuCommand::ViewStatusBar:
             return mnuViewStatusBar_Click(checked);
-        case MenuCommand::ViewTileNumbers:
-            return game_->mnuTileNumbers_Click();
         case MenuCommand::HelpContents:
             return mnuHelpContents_Click();
         case MenuCommand::HelpAbout:
             emit aboutRequested();
             return;
-        case MenuCommand::None:
+        default:
             return;
     }
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "AboutForm.h"
+#include "GameCommands.h"
 #include "MainWindowForm.h"
 #include "MenuLookup.h"
 #include "Page.h"
@@ -46,24 +47,13 @@ void WebGame::showMainWindow() {
 }
 
 void WebGame::command(MenuCommand command) {
+    if (forms::runGameCommand(game_, command)) return;
     switch (command) {
-        case MenuCommand::Hint:
-            game_.cmdHint_Click();
-            break;
-        case MenuCommand::NewPuzzle:
-            game_.cmdNewPuzzle_Click();
-            break;
-        case MenuCommand::ResetPuzzle:
-            game_.cmdReset_Click();
-            break;
         case MenuCommand::Exit:
             page_.exit();
             break;
         case MenuCommand::ViewStatusBar:
             mnuViewStatusBar_Click();
-            break;
-        case MenuCommand::ViewTileNumbers:
-            game_.mnuTileNumbers_Click();
             break;
         case MenuCommand::HelpContents:
             mnuHelpContents_Click();
@@ -71,7 +61,7 @@ void WebGame::command(MenuCommand command) {
         case MenuCommand::HelpAbout:
             mnuHelpAbout_Click();
             break;
-        case MenuCommand::None:
+        default:
             break;
     }
 }

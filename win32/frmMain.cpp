@@ -6,6 +6,7 @@
 
 #include "BoardKeys.h"
 #include "Controls.h"
+#include "GameCommands.h"
 #include "MainControls.h"
 #include "MainMenu.h"
 #include "MainWindowForm.h"
@@ -172,24 +173,14 @@ void frmMain::onCommand(int id, bool fromAccelerator) {
 }
 
 void frmMain::onMenuCommand(int id) {
-    switch (static_cast<MenuCommand>(id - kMenuBase)) {
-        case MenuCommand::Hint:
-            game_.cmdHint_Click();
-            break;
-        case MenuCommand::NewPuzzle:
-            game_.cmdNewPuzzle_Click();
-            break;
-        case MenuCommand::ResetPuzzle:
-            game_.cmdReset_Click();
-            break;
+    const auto command = static_cast<MenuCommand>(id - kMenuBase);
+    if (forms::runGameCommand(game_, command)) return;
+    switch (command) {
         case MenuCommand::Exit:
             SendMessageW(window_, WM_CLOSE, 0, 0);
             break;
         case MenuCommand::ViewStatusBar:
             mnuViewStatusBar_Click();
-            break;
-        case MenuCommand::ViewTileNumbers:
-            game_.mnuTileNumbers_Click();
             break;
         case MenuCommand::HelpContents:
             mnuHelpContents_Click();
@@ -197,7 +188,7 @@ void frmMain::onMenuCommand(int id) {
         case MenuCommand::HelpAbout:
             frmAbout::ShowModal(instance_, window_, services_);
             break;
-        case MenuCommand::None:
+        default:
             break;
     }
 }
