@@ -5,7 +5,7 @@
 
 BENCH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BENCH_BUILD=${TENEBRIX_BENCH_BUILD:-$BENCH_ROOT/build-perf}
-GAME=$BENCH_BUILD/startup/tenebrix
+GAME=$BENCH_BUILD/tenebrix
 
 # Runs the calling script again inside a fresh Xvfb unless it already is:
 # the figures are for a real X server, not the offscreen platform.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The registry the game reads on this system: the real one on Windows, the
-// desktop's stand-in elsewhere.
+// The registry the game reads on the Linux desktop: a stand-in that knows
+// the desktop's system information tool.
 #pragma once
 
 #include <memory>
