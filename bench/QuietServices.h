@@ -18,7 +18,8 @@ class QuietServices {
   private:
     class NoStore final : public platform::SettingsStore {
       public:
-        bool SaveSetting(const QString&, const QString&, const QString&, const QString&) override {
+        bool SaveSetting(const std::string&, const std::string&, const std::string&,
+                         const std::string&) override {
             return true;
         }
     };

@@ -21,7 +21,7 @@ std::string familyList(const Families& families) {
     return out + "sans-serif";
 }
 
-std::string pointSize(const forms::FontSize& size) {
+std::string pointSize(const forms::Font& size) {
     return std::to_string(size.points) + "pt";
 }
 

@@ -31,7 +31,7 @@ struct AboutState {
     HFONT bold = nullptr;
 };
 
-HFONT aboutFont(Dpi dpi, forms::FontSize size) {
+HFONT aboutFont(Dpi dpi, forms::Font size) {
     return createFont(forms::kFormFontFamilies[0], size.points, size.bold, dpi);
 }
 

@@ -264,7 +264,7 @@ void frmMain::onChildPointer(int id, UINT message) {
 void frmMain::onTileArrow(int tile, WPARAM key) {
     const int rows = key == VK_UP ? -1 : key == VK_DOWN ? 1 : 0;
     const int columns = key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0;
-    moveBoardStop(forms::steppedTile(tile, rows, columns));
+    moveBoardStop(ui::steppedTile(tile, rows, columns));
     SetFocus(control(kTileBase + boardStop_));
 }
 
@@ -316,7 +316,7 @@ void frmMain::Form_Unload() {
     for (int i = 0; i < 4; ++i) {
         services_.settings.SaveSetting(
             widen(main::kSettingsApplication), widen(main::kSettingsSection),
-            widen(main::kPlacementKeys[i]), widen(forms::placementText(values[i], separator)));
+            widen(main::kPlacementKeys[i]), widen(ui::placementText(values[i], separator)));
     }
 }
 

@@ -200,7 +200,7 @@ void frmMain::placeAtStart() {
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     const RECT screen = screenOf(window_);
     const int screenHeight = screen.bottom - screen.top;
-    const int topTwips = forms::centredTopTwips(static_cast<int>(dpi_.twips(screenHeight) + 0.5),
+    const int topTwips = ui::centredTopTwips(static_cast<int>(dpi_.twips(screenHeight) + 0.5),
                                                 static_cast<int>(dpi_.twips(height) + 0.5));
     const int left = screen.left + (screen.right - screen.left - width) / 2;
     SetWindowPos(window_, nullptr, left, screen.top + MulDiv(topTwips, dpi_.dpi, 1440), width,

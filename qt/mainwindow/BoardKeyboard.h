@@ -34,6 +34,5 @@ class BoardKeyboard final : public QObject {
     int stop_ = 1;
 };
 
-using forms::steppedTile;
 
 }  // namespace tenebrix::ui

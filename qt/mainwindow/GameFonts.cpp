@@ -22,7 +22,7 @@ QString gameFontFamily() {
     return family;
 }
 
-QFont fontOf(const QString& family, forms::FontSize size) {
+QFont fontOf(const QString& family, forms::Font size) {
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(size.points);

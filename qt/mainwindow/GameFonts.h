@@ -16,7 +16,7 @@ QString firstInstalledFamily(std::span<const char* const> families, const QStrin
 // The family in use: "MS Sans Serif", else the first installed fallback.
 QString gameFontFamily();
 // `size` of `family`, a sans serif whatever family it falls back to.
-QFont fontOf(const QString& family, forms::FontSize size);
+QFont fontOf(const QString& family, forms::Font size);
 // Ordinary text: 8 point.
 QFont formFont();
 // The panel's level, mode and move captions: 9.75 point bold.

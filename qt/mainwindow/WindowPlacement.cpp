@@ -6,16 +6,8 @@
 
 namespace tenebrix::ui {
 
-int roundHalfEvenToInt16(double value) {
-    return forms::roundHalfEvenToInt16(value);
-}
-
-int centredTopTwips(int screenHeightTwips, int outerHeightTwips) {
-    return forms::centredTopTwips(screenHeightTwips, outerHeightTwips);
-}
-
-QString placementText(float twips, const QLocale& locale) {
-    QString text = QString::fromStdString(forms::placementText(twips));
+QString placementTextIn(float twips, const QLocale& locale) {
+    QString text = QString::fromStdString(placementText(twips, std::string_view(".")));
     text.replace(QLatin1Char('.'), locale.decimalPoint());
     return text;
 }

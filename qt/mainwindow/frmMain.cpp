@@ -350,9 +350,8 @@ void frmMain::savePlacement() {
     const std::array<int, 4> placement{outer.x(), outer.y(), outer.width(), outer.height()};
     for (std::size_t i = 0; i < placement.size(); ++i) {
         services_.settingsStore.SaveSetting(
-            QLatin1String(form::kSettingsApplication), QLatin1String(form::kSettingsSection),
-            QLatin1String(form::kPlacementKeys[i]),
-            placementText(static_cast<float>(placement[i] * forms::kTwipsPerPixel)));
+            form::kSettingsApplication, form::kSettingsSection, form::kPlacementKeys[i],
+            placementTextIn(static_cast<float>(placement[i] * forms::kTwipsPerPixel)).toStdString());
     }
 }
 

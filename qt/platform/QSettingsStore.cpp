@@ -6,11 +6,12 @@
 
 namespace tenebrix::platform {
 
-bool QSettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
-                                 const QString& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
-    settings.beginGroup(section);
-    settings.setValue(key, value);
+bool QSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                 const std::string& key, const std::string& value) {
+    const QString application = QString::fromStdString(appName);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
+    settings.beginGroup(QString::fromStdString(section));
+    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
     settings.endGroup();
     // Flushed here rather than when `settings` goes away, so that a failure
     // is seen and reported instead of being lost in the destructor.

@@ -12,8 +12,8 @@ class QSettingsStore : public SettingsStore {
   public:
     // Writes at once. False when the store reports an error afterwards (it
     // could not be written, or the existing file could not be read).
-    bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                     const QString& value) override;
+    bool SaveSetting(const std::string& appName, const std::string& section,
+                     const std::string& key, const std::string& value) override;
 };
 
 }  // namespace tenebrix::platform

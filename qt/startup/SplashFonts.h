@@ -13,7 +13,7 @@ namespace tenebrix::startup {
 inline QFont splashFont(const forms::frmSplash::Label& label) {
     return ui::fontOf(
         ui::firstInstalledFamily(forms::frmSplash::kFontFamilies, QFont().defaultFamily()),
-        {label.points, label.bold});
+        {forms::FontFace::Splash, label.points, label.bold});
 }
 
 }  // namespace tenebrix::startup

@@ -2,8 +2,8 @@
 // A settings store in memory that can be told to fail, as one that cannot be written does.
 #pragma once
 
-#include <QMap>
-#include <QString>
+#include <map>
+#include <string>
 
 #include "SettingsStore.h"
 
@@ -11,12 +11,12 @@ namespace tenebrix::testing {
 
 class FakeSettingsStore : public platform::SettingsStore {
   public:
-    QMap<QString, QString> values;  // "app/section/key" -> value, as last written
+    std::map<std::string, std::string> values;  // "app/section/key" -> value, as last written
     int writes = 0;
     bool failWrites = false;
 
-    bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                     const QString& value) override {
+    bool SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override {
         ++writes;
         if (!failWrites) values[appName + '/' + section + '/' + key] = value;
         return !failWrites;

@@ -4,13 +4,14 @@
 #pragma once
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
+#include <string_view>
 
-namespace tenebrix::forms {
+namespace tenebrix::ui {
 
 // To the nearest whole number, an exact half to the even one (302.5 -> 302,
 // 303.5 -> 304), then held to the 16-bit range the top edge is kept in.
@@ -33,18 +34,34 @@ inline int centredTopTwips(int screenHeightTwips, int outerHeightTwips) {
 }
 
 // A placement value as stored: at most seven significant digits, no leading
-// blank, whole numbers as plain digits, a fraction with `decimalSeparator`,
-// a huge or tiny value with an upper-case exponent ("1.234568E+07").
-inline std::string placementText(float twips, char decimalSeparator = '.') {
+// blank, whole numbers as plain digits, a fraction with `decimalSeparator`
+// (UTF-8, the player's own), a huge or tiny value with an upper-case
+// exponent ("1.234568E+07").
+inline std::string placementText(float twips, std::string_view decimalSeparator = ".") {
+    // As printf's %.7G writes it; whatever decimal point the C library's
+    // locale gives is replaced by the player's.
     std::array<char, 32> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                       static_cast<double>(twips), std::chars_format::general, 7);
-    std::string text(digits.data(), written.ptr);
-    for (char& c : text) {
-        if (c == 'e') c = 'E';
-        if (c == '.') c = decimalSeparator;
+    const int length =
+        std::snprintf(digits.data(), digits.size(), "%.7G", static_cast<double>(twips));
+    std::string text;
+    bool inPoint = false;
+    for (int i = 0; i < length && i < static_cast<int>(digits.size()) - 1; ++i) {
+        const char c = digits[static_cast<std::size_t>(i)];
+        const bool kept = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == 'E' || c == 'N' ||
+                          c == 'A' || c == 'I' || c == 'F';
+        if (!kept && !inPoint) text += decimalSeparator;
+        if (kept) text += c;
+        inPoint = !kept;
     }
     return text;
 }
+inline std::string placementText(float twips, char decimalSeparator) {
+    return placementText(twips, std::string_view(&decimalSeparator, 1));
+}
 
-}  // namespace tenebrix::forms
+// Where a window stands, in twips: its left and top edges and its outer size.
+struct Placement {
+    float left = 0, top = 0, width = 0, height = 0;
+};
+
+}  // namespace tenebrix::ui

@@ -6,6 +6,8 @@
 #include <array>
 #include <span>
 
+#include "AccessKey.h"
+
 namespace tenebrix::forms {
 
 // What a menu item does when chosen.
@@ -64,12 +66,9 @@ inline constexpr std::array<Menu, 3> kMainMenu{{
     {"mnuHelp", "&Help", kHelpItems},
 }};
 
-// The caption without its access-key marker: "&New Puzzle" -> "New Puzzle".
+// Front ends still asking by the old name.
 inline constexpr char accessKeyOf(const char* caption) {
-    for (const char* c = caption; *c; ++c) {
-        if (*c == '&' && c[1] != '\0' && c[1] != '&') return c[1];
-    }
-    return 0;
+    return accessKey(caption);
 }
 
 }  // namespace tenebrix::forms

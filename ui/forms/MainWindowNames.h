@@ -4,6 +4,8 @@
 // status bar's panels. An array's element is named "picTile(7)".
 #pragma once
 
+#include "MainWindowForm.h"
+
 namespace tenebrix::forms::frmMain {
 
 inline constexpr const char* kTileName = "picTile";               // 1 to 25
@@ -11,6 +13,5 @@ inline constexpr const char* kTileNumberName = "lblTileNumbers";  // 1 to 25
 inline constexpr const char* kPicOnName = "PicOn";
 inline constexpr const char* kPicOffName = "picOff";
 inline constexpr const char* kModeDiagramName = "picMode";  // 1 to 9
-inline constexpr const char* kStatusPanelName = "Panels";   // kTextPanel to kTimePanel
 
 }  // namespace tenebrix::forms::frmMain

@@ -103,12 +103,12 @@ class FrmMainWindowTest : public QObject {
         fixture.control<QAction>("mnuFileExit")->trigger();
         QVERIFY(!fixture.window->isVisible());
         QVERIFY(!other.isVisible());
-        const QString key = "Tenebrix/Settings/Main";
-        const QMap<QString, QString> placement{
+        const std::string key = "Tenebrix/Settings/Main";
+        const std::map<std::string, std::string> placement{
             {key + "Left", "1500"},
             {key + "Top", "1800"},
-            {key + "Width", QString::number(outer.width() * 15)},
-            {key + "Height", QString::number(outer.height() * 15)}};
+            {key + "Width", std::to_string(outer.width() * 15)},
+            {key + "Height", std::to_string(outer.height() * 15)}};
         QCOMPARE(fixture.store.values, placement);
     }
 
@@ -168,9 +168,9 @@ class FrmMainWindowTest : public QObject {
         QCOMPARE(ui::centredTopTwips(11520, 11520 - 607), 304);
         QCOMPARE(ui::roundHalfEvenToInt16(40000.0), 32767);
         // At most seven significant digits, with the user's decimal separator.
-        QCOMPARE(ui::placementText(2160.0f, QLocale::c()), QString("2160"));
-        QCOMPARE(ui::placementText(1234.5f, QLocale("de_DE")), QString("1234,5"));
-        QCOMPARE(ui::placementText(12345678.0f, QLocale::c()), QString("1.234568E+07"));
+        QCOMPARE(ui::placementTextIn(2160.0f, QLocale::c()), QString("2160"));
+        QCOMPARE(ui::placementTextIn(1234.5f, QLocale("de_DE")), QString("1234,5"));
+        QCOMPARE(ui::placementTextIn(12345678.0f, QLocale::c()), QString("1.234568E+07"));
         // A real message box carries the game's words with its line breaks.
         const Message offer{"We have a winner!!\r\n\r\nYes?", "Congratulations",
                             MessageButtons::YesNo, MessageIcon::None};
