@@ -20,8 +20,9 @@ const CHROMIUM_ARGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--dis
   '--disable-sync', '--force-color-profile=srgb', '--hide-scrollbars'];
 
 const VIEWPORT = {width: 600, height: 420};
-const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
-                args: CHROMIUM_ARGS, timeout: 30_000};
+// Shared with the screenshot tour (tour.mjs).
+export const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
+                       args: CHROMIUM_ARGS, timeout: 30_000};
 
 // A browser with a fresh profile and a server for the site, closed by `t.after`.
 // With `persistent` the profile is a folder of its own rather than one of
