@@ -73,10 +73,11 @@ inline constexpr std::array<Control, kControlCount> kControls = [] {
         rows::label("lblCopyright", {2520, 1800, 3015, 255}, kCopyrightLine, 8.25, false);
     // The web address is plain text, not a link.
     table[row++] = rows::label("lblCompany", {2520, 2040, 3015, 255}, kWebAddress, 8.25, false);
-    // Both lines run along the same row: a 2-pixel grey line, and a line in
-    // the window's colour under it.
-    table[row++] = rows::line("Line1", rgb(128, 128, 128), 2);
+    // Both lines start on the same row: a 1-pixel line in the window's
+    // colour lies over the top of a 2-pixel grey line, so the grey shows as
+    // a thin line beneath it.
     table[row++] = rows::line("Line2", kWindowBackgroundColour, 1);
+    table[row++] = rows::line("Line1", rgb(128, 128, 128), 2);
     Control warning = rows::label("lblWarning", {480, 2760, 5895, 855}, kLegalNotice, 8.25, false);
     warning.wordWrap = true;
     table[row++] = warning;
