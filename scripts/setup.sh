@@ -23,6 +23,7 @@ TENEBRIX_DEVELOPER_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file
     lintian man-db groff-base
     clang libclang-rt-14-dev valgrind
+    gettext
 )
 
 as_root() {
