@@ -4,6 +4,7 @@
 #include <doctest.h>
 
 #include "NoSystemTools.h"
+#include "ProjectVersion.h"
 #include "RecordingPage.h"
 #include "ScriptedRandom.h"
 #include "WebGame.h"
@@ -124,7 +125,7 @@ TEST_CASE("the About box is filled each time it opens, and System Info finds no 
     for (int opening = 0; opening < 2; ++opening) {
         g.page.text.erase("lblVersion");
         g.game.command(MenuCommand::HelpAbout);
-        CHECK(g.page.text["lblVersion"] == "Version 1.0.0");
+        CHECK(g.page.text["lblVersion"] == "Version " TENEBRIX_PROJECT_VERSION);
         CHECK(g.page.text["lblTitle"] == "Tenebrix");
         CHECK(g.page.windowLog.back() == "modal frmAbout");
     }

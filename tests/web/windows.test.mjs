@@ -46,7 +46,7 @@ test('the About box names the game and version, closes by OK, Enter and Esc; Sys
     await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
     assert.equal(await textOf(page, 'frmAbout-caption'), 'About Tenebrix');
     assert.equal(await textOf(page, 'lblTitle'), 'Tenebrix');
-    assert.equal(await textOf(page, 'lblVersion'), 'Version 1.0.0');
+    assert.equal(await textOf(page, 'lblVersion'), `Version ${process.env.TENEBRIX_PROJECT_VERSION}`);
     await close();
     assert.equal(await visible(page, 'frmAbout'), false);
   }
