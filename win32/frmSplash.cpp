@@ -101,11 +101,9 @@ LRESULT frmSplash::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == timerId()) timeline_.Timer1_Timer();
             return 0;
-        // Alt+F4 and Close on a taskbar button come as these; until the
-        // hand-over they are refused, and the main window still comes.
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_CLOSE && !timeline_.mayClose()) return 0;
-            break;
+        // Alt+F4 and Close on a taskbar button come to this too, through
+        // SC_CLOSE; until the hand-over they are refused, and the main
+        // window still comes.
         case WM_CLOSE:
             if (!timeline_.mayClose()) return 0;
             break;
