@@ -51,9 +51,11 @@ class frmMain final : public ui::MainWindowView {
     void Show(std::function<void()> closed = {});
 
     HWND window() const { return window_; }
-    // The control of `row`, a row of the window's table.
+    // The control of `row`, a row of the window's table; null before the
+    // controls are made and after the window has gone.
     HWND control(const forms::Control& row) const {
-        return window_ ? handles_[static_cast<std::size_t>(kMainIds.position(row))] : nullptr;
+        const auto at = static_cast<std::size_t>(kMainIds.position(row));
+        return window_ && at < handles_.size() ? handles_[at] : nullptr;
     }
     HWND control(std::string_view name, int index = forms::kNoIndex) const {
         const forms::Control* row = forms::findControl(forms::frmMain::kControls, name, index);
