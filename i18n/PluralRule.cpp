@@ -11,7 +11,7 @@ struct PluralRule::Node {
     enum class Kind { Number, N, Not, Negate, Binary, Choice };
     Kind kind = Kind::Number;
     unsigned long value = 0;
-    std::string op;  // for Binary
+    std::string_view op;  // for Binary: one of the operators the parser knows
     std::shared_ptr<const Node> a, b, c;
 
     unsigned long evaluate(unsigned long n) const {

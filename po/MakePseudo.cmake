@@ -24,4 +24,6 @@ if(NOT result EQUAL 0)
 endif()
 file(READ ${OUTPUT} catalogue)
 string(REPLACE "\"Language: en\\n\"" "\"Language: en@pseudo\\n\"" catalogue "${catalogue}")
+string(REPLACE "Project-Id-Version: PACKAGE VERSION" "Project-Id-Version: tenebrix pseudo-language"
+       catalogue "${catalogue}")
 file(WRITE ${OUTPUT} "${catalogue}")
