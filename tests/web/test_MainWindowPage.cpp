@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game window's display on the page: the right elements, by name, and
-// only the tiles that change.
+// The game window on the page: what the game and the window's rules show,
+// on the right elements by name, only the tiles that change; and the
+// page's answers (focus, placement, menus) turned back into the window's
+// terms.
 #include <doctest.h>
 
+#include "MainWindowForm.h"
+#include "MainWindowPage.h"
 #include "RecordingPage.h"
-#include "WebDisplay.h"
 
 using namespace tenebrix;
 using tenebrix::testing::RecordingPage;
@@ -30,7 +33,7 @@ TEST_CASE("each caption goes to the label of its name") {
                  {Caption::Mode, "lblMode"}};
     for (const auto& c : cases) {
         RecordingPage page;
-        web::WebDisplay display(page);
+        web::MainWindowPage display(page, {});
         display.setCaption(c.caption, "Level:  7");
         CAPTURE(std::string(c.id));
         CHECK(page.text.size() == 1);
@@ -40,7 +43,7 @@ TEST_CASE("each caption goes to the label of its name") {
 
 TEST_CASE("the board shows the sample boxes' pictures and names every tile") {
     RecordingPage page;
-    web::WebDisplay display(page);
+    web::MainWindowPage display(page, {});
     display.showTileSet(3);  // pictures 5 (lit) and 6 (dark)
     CHECK(page.picture["PicOn"] == 5);
     CHECK(page.picture["picOff"] == 6);
@@ -58,7 +61,7 @@ TEST_CASE("the board shows the sample boxes' pictures and names every tile") {
 
 TEST_CASE("a repaint touches only the tiles that change, all of them after a new tile set") {
     RecordingPage page;
-    web::WebDisplay display(page);
+    web::MainWindowPage display(page, {});
     display.showTileSet(1);
     display.showTiles(litTiles({1, 2, 6}));
     page.pictureCalls.clear();
@@ -82,7 +85,7 @@ TEST_CASE("a repaint touches only the tiles that change, all of them after a new
 TEST_CASE("exactly the current mode's diagram is visible") {
     for (int mode = 1; mode <= 9; ++mode) {
         RecordingPage page;
-        web::WebDisplay display(page);
+        web::MainWindowPage display(page, {});
         display.showModeDiagram(mode);
         CAPTURE(mode);
         for (int k = 1; k <= 9; ++k)
@@ -92,7 +95,7 @@ TEST_CASE("exactly the current mode's diagram is visible") {
 
 TEST_CASE("tile numbers, their check mark, the preview colour and the quiet level") {
     RecordingPage page;
-    web::WebDisplay display(page);
+    web::MainWindowPage display(page, {});
     display.setTileNumbersVisible(true);
     display.setTileNumbersChecked(true);
     display.setTileNumberCaption(7, " 7");
@@ -106,4 +109,78 @@ TEST_CASE("tile numbers, their check mark, the preview colour and the quiet leve
     CHECK(page.backColour.size() == 1);
     CHECK(page.backColour["picTile(13)"] == kHighlightColour);
     CHECK(page.scrollValue["ScrollLevel"] == 6);
+}
+
+TEST_CASE("the page's focus is the window's control of that name; anything else is none") {
+    namespace frm = forms::frmMain;
+    RecordingPage page;
+    web::MainWindowPage window(page, {});
+    const struct {
+        const char* focused;
+        const forms::Control* control;
+    } cases[] = {
+        {"picTile(7)", &frm::control("picTile", 7)},
+        {"cmdReset", &frm::control("cmdReset")},
+        {"ScrollLevel", &frm::control("ScrollLevel")},
+        {"", nullptr},
+        {"mnuFileNew", nullptr},  // a menu item is no control of the window
+        {"picTile(26)", nullptr},
+        {"picTile(7", nullptr},
+        {"cmdOK", nullptr},  // the About box's
+    };
+    for (const auto& c : cases) {
+        CAPTURE(std::string(c.focused));
+        page.focused = c.focused;
+        CHECK(window.focusedControl() == c.control);
+    }
+    window.setFocus(frm::control("lblMoves"));
+    CHECK(page.focused == "lblMoves");
+    window.moveBoardStop(13);
+    CHECK(page.focused == "picTile(13)");
+}
+
+TEST_CASE("status panels, the status bar, check marks and scroll values by their names") {
+    namespace frm = forms::frmMain;
+    RecordingPage page;
+    web::MainWindowPage window(page, {});
+    window.setStatusPanelText(frm::kDatePanel, "7/12");
+    window.setStatusPanelText(frm::kTimePanel, "9:41");
+    CHECK(page.text["Panels(2)"] == "7/12");
+    CHECK(page.text["Panels(3)"] == "9:41");
+    window.setStatusBarVisible(false);
+    CHECK(page.visible.at("sbStatusBar") == false);
+    window.setMenuChecked(forms::MenuCommand::ViewStatusBar, false);
+    CHECK(page.checked.at("mnuViewStatusBar") == false);
+
+    const forms::Control& mode = frm::control("ScrollMode");
+    CHECK(window.scrollValue(mode) == mode.minimum);  // as the page's bar starts
+    window.setScrollValue(mode, 4);
+    CHECK(page.scrollValue["ScrollMode"] == 4);
+    CHECK(window.scrollValue(mode) == 4);
+    window.setLevelSetting(9);  // the game's own change, by the level's bar
+    CHECK(window.scrollValue(frm::control("ScrollLevel")) == 9);
+    CHECK(window.scrollValue(mode) == 4);
+}
+
+TEST_CASE("a menu drops down with its first item in focus; the placement comes in twips") {
+    RecordingPage page;
+    web::MainWindowPage window(page, {});
+    page.focused = "cmdHint";
+    window.openMenu(forms::kMainMenu[2]);  // Help: its first item is no separator
+    CHECK(page.menu == "mnuHelp");
+    CHECK(page.focused == "mnuHelpContents");
+    page.closeMenus();
+    window.activateMenuBar();  // the page has no bar without a menu: File drops down
+    CHECK(page.menu == "mnuFile");
+    CHECK(page.focused == "mnuHint");
+
+    page.placement = {100.5f, -3, 455, 366.25f};
+    const ui::Placement twips = window.placement();
+    CHECK(twips.left == 1507.5f);
+    CHECK(twips.top == -45);
+    CHECK(twips.width == 6825);
+    CHECK(twips.height == 5493.75f);
+    CHECK_FALSE(window.isMinimised());
+    page.separator = ",";
+    CHECK(window.decimalSeparator() == ",");
 }
