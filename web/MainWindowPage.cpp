@@ -2,8 +2,6 @@
 // The game window on the web page.
 #include "MainWindowPage.h"
 
-#include <utility>
-
 #include "ControlNames.h"
 #include "MainWindowForm.h"
 #include "MenuLookup.h"
@@ -44,12 +42,10 @@ const Control& statusBar() {
 
 }  // namespace
 
-MainWindowPage::MainWindowPage(Page& page, Windows windows)
-    : page_(page), windows_(std::move(windows)) {
-    for (int n = 1; n <= kTileCount; ++n) {
-        tileIds_[n - 1] = frm::control("picTile", n).fullName();
-        tileNumberIds_[n - 1] = frm::control("lblTileNumbers", n).fullName();
-    }
+std::array<std::string, kTileCount> MainWindowPage::ids(const char* name) {
+    std::array<std::string, kTileCount> ids;
+    for (int n = 1; n <= kTileCount; ++n) ids[n - 1] = frm::control(name, n).fullName();
+    return ids;
 }
 
 // The board is painted with the pictures of the two sample boxes.
@@ -174,11 +170,11 @@ std::optional<std::string> MainWindowPage::openHelp(const std::string& path) {
 }
 
 void MainWindowPage::closeWindow() {
-    windows_.close();
+    windows_.closeMainWindow();
 }
 
 void MainWindowPage::closeOtherWindows() {
-    windows_.closeOthers();
+    windows_.closeOtherWindows();
 }
 
 // A page is never minimised; a hidden tab still has its place.

@@ -5,12 +5,12 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <map>
 #include <string>
 
 #include "Board.h"
 #include "MainWindowView.h"
+#include "PageWindows.h"
 
 namespace tenebrix::web {
 
@@ -18,15 +18,7 @@ class Page;
 
 class MainWindowPage final : public ui::MainWindowView {
   public:
-    // What the window needs of the page's other windows.
-    struct Windows {
-        std::function<void()> showAboutBox;
-        // The window's close box: it unloads and the game ends.
-        std::function<void()> close;
-        std::function<void()> closeOthers;
-    };
-
-    MainWindowPage(Page& page, Windows windows);
+    MainWindowPage(Page& page, PageWindows& windows) : page_(page), windows_(windows) {}
 
     // Display
     void showTiles(const TileStates& lit) override;
@@ -64,6 +56,9 @@ class MainWindowPage final : public ui::MainWindowView {
     int scrollValue(const forms::Control& bar) const;
 
   private:
+    // The names of the board's array `name`, by tile.
+    static std::array<std::string, kTileCount> ids(const char* name);
+
     // What each board tile shows now, so a repaint touches only the tiles
     // that change: a click repaints a handful of the 25.
     struct TileView {
@@ -73,9 +68,9 @@ class MainWindowPage final : public ui::MainWindowView {
     };
 
     Page& page_;
-    Windows windows_;
-    std::array<std::string, kTileCount> tileIds_;
-    std::array<std::string, kTileCount> tileNumberIds_;
+    PageWindows& windows_;
+    std::array<std::string, kTileCount> tileIds_ = ids("picTile");
+    std::array<std::string, kTileCount> tileNumberIds_ = ids("lblTileNumbers");
     std::array<TileView, kTileCount> tiles_{};
     int litPicture_ = 0;
     int darkPicture_ = 0;

@@ -61,12 +61,11 @@ WebGame::WebGame(Page& page, RandomSource& random, SystemAccess system, std::str
     : page_(page),
       settings_(page),
       clock_(page),
-      view_(page, {[this] { showAboutBox(); }, [this] { closeMainWindow(); },
-                   [this] { aboutView_.closeWithMainWindow(); }}),
+      view_(page, *this),
       window_(view_, {random, settings_, clock_, std::move(helpPath)}),
-      splashView_(page, [this] { showMainWindow(); }),
+      splashView_(page, *this),
       splash_(splashView_),
-      aboutView_(page, [this] { window_.aboutBoxClosed(); }),
+      aboutView_(page, *this),
       about_(aboutView_, system.registry, system.launcher) {}
 
 void WebGame::start(int scale) {

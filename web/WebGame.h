@@ -30,7 +30,7 @@ struct SystemAccess {
     platform::Launcher& launcher;
 };
 
-class WebGame {
+class WebGame : private PageWindows {
   public:
     // `helpPath` is the help page's address; empty for a build without help.
     WebGame(Page& page, RandomSource& random, SystemAccess system, std::string helpPath);
@@ -66,9 +66,13 @@ class WebGame {
     bool statusBarShown() const { return window_.statusBarShown(); }
 
   private:
-    void showMainWindow();
-    void closeMainWindow();
-    void showAboutBox();
+    // PageWindows
+    void showMainWindow() override;
+    void closeMainWindow() override;
+    void closeOtherWindows() override { aboutView_.closeWithMainWindow(); }
+    void showAboutBox() override;
+    void aboutBoxClosed() override { window_.aboutBoxClosed(); }
+
     bool menuKey(const ui::KeyPress& key);
 
     Page& page_;

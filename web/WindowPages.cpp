@@ -2,8 +2,6 @@
 // The splash, the About box, the settings store and the clock on the page.
 #include "WindowPages.h"
 
-#include <utility>
-
 #include "AboutForm.h"
 #include "MessageBox.h"
 #include "Page.h"
@@ -27,9 +25,6 @@ const forms::Control* logoBox(int frame) {
 
 }  // namespace
 
-SplashPage::SplashPage(Page& page, std::function<void()> showMainWindow)
-    : page_(page), showMainWindow_(std::move(showMainWindow)) {}
-
 void SplashPage::show() {
     for (const forms::Control& control : splash::kControls) {
         if (control.picture == forms::StartPicture::LogoFrame)
@@ -49,9 +44,6 @@ void SplashPage::unloadSplash() {
     page_.closeWindow(splash::kName);
     open_ = false;
 }
-
-AboutPage::AboutPage(Page& page, std::function<void()> closed)
-    : page_(page), closed_(std::move(closed)) {}
 
 void AboutPage::show() {
     page_.showModal(about::kName);
@@ -84,7 +76,7 @@ void AboutPage::closeBox() {
     if (!open_) return;
     page_.closeWindow(about::kName);
     open_ = false;
-    closed_();
+    windows_.aboutBoxClosed();
 }
 
 bool PageSettingsStore::SaveSetting(const std::string& appName, const std::string& section,

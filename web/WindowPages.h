@@ -4,11 +4,11 @@
 // settings store and clock as the game window's rules use them.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "AboutBox.h"
 #include "LocalClock.h"
+#include "PageWindows.h"
 #include "SettingsStore.h"
 #include "SplashTimeline.h"
 
@@ -18,27 +18,25 @@ class Page;
 
 class SplashPage final : public ui::SplashView {
   public:
-    // `showMainWindow` shows and loads the game window.
-    SplashPage(Page& page, std::function<void()> showMainWindow);
+    SplashPage(Page& page, PageWindows& windows) : page_(page), windows_(windows) {}
 
     // Sub Main: the splash with its first logo frame, its timer running.
     void show();
     bool isOpen() const { return open_; }
 
     void setLogoFrameVisible(int frame, bool visible) override;
-    void showMainWindow() override { showMainWindow_(); }
+    void showMainWindow() override { windows_.showMainWindow(); }
     void unloadSplash() override;
 
   private:
     Page& page_;
-    std::function<void()> showMainWindow_;
+    PageWindows& windows_;
     bool open_ = false;
 };
 
 class AboutPage final : public ui::AboutView {
   public:
-    // `closed` runs when the box has closed by its own buttons or keys.
-    AboutPage(Page& page, std::function<void()> closed);
+    AboutPage(Page& page, PageWindows& windows) : page_(page), windows_(windows) {}
 
     // Modal over the game window; returns at once.
     void show();
@@ -54,7 +52,7 @@ class AboutPage final : public ui::AboutView {
 
   private:
     Page& page_;
-    std::function<void()> closed_;
+    PageWindows& windows_;
     bool open_ = false;
 };
 

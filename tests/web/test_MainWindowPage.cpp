@@ -14,6 +14,16 @@ using tenebrix::testing::RecordingPage;
 
 namespace {
 
+// The page's other windows, counting what the game window asks of them.
+struct Windows : web::PageWindows {
+    void showMainWindow() override {}
+    void closeMainWindow() override { ++closed; }
+    void closeOtherWindows() override { ++othersClosed; }
+    void showAboutBox() override { ++aboutBoxes; }
+    void aboutBoxClosed() override {}
+    int closed = 0, othersClosed = 0, aboutBoxes = 0;
+};
+
 TileStates litTiles(std::initializer_list<int> tiles) {
     TileStates lit{};
     for (int tile : tiles) lit[tile - 1] = true;
@@ -33,7 +43,8 @@ TEST_CASE("each caption goes to the label of its name") {
                  {Caption::Mode, "lblMode"}};
     for (const auto& c : cases) {
         RecordingPage page;
-        web::MainWindowPage display(page, {});
+        Windows windows;
+        web::MainWindowPage display(page, windows);
         display.setCaption(c.caption, "Level:  7");
         CAPTURE(std::string(c.id));
         CHECK(page.text.size() == 1);
@@ -43,7 +54,8 @@ TEST_CASE("each caption goes to the label of its name") {
 
 TEST_CASE("the board shows the sample boxes' pictures and names every tile") {
     RecordingPage page;
-    web::MainWindowPage display(page, {});
+    Windows windows;
+    web::MainWindowPage display(page, windows);
     display.showTileSet(3);  // pictures 5 (lit) and 6 (dark)
     CHECK(page.picture["PicOn"] == 5);
     CHECK(page.picture["picOff"] == 6);
@@ -61,7 +73,8 @@ TEST_CASE("the board shows the sample boxes' pictures and names every tile") {
 
 TEST_CASE("a repaint touches only the tiles that change, all of them after a new tile set") {
     RecordingPage page;
-    web::MainWindowPage display(page, {});
+    Windows windows;
+    web::MainWindowPage display(page, windows);
     display.showTileSet(1);
     display.showTiles(litTiles({1, 2, 6}));
     page.pictureCalls.clear();
@@ -85,7 +98,8 @@ TEST_CASE("a repaint touches only the tiles that change, all of them after a new
 TEST_CASE("exactly the current mode's diagram is visible") {
     for (int mode = 1; mode <= 9; ++mode) {
         RecordingPage page;
-        web::MainWindowPage display(page, {});
+        Windows windows;
+        web::MainWindowPage display(page, windows);
         display.showModeDiagram(mode);
         CAPTURE(mode);
         for (int k = 1; k <= 9; ++k)
@@ -95,7 +109,8 @@ TEST_CASE("exactly the current mode's diagram is visible") {
 
 TEST_CASE("tile numbers, their check mark, the preview colour and the quiet level") {
     RecordingPage page;
-    web::MainWindowPage display(page, {});
+    Windows windows;
+    web::MainWindowPage display(page, windows);
     display.setTileNumbersVisible(true);
     display.setTileNumbersChecked(true);
     display.setTileNumberCaption(7, " 7");
@@ -114,7 +129,8 @@ TEST_CASE("tile numbers, their check mark, the preview colour and the quiet leve
 TEST_CASE("the page's focus is the window's control of that name; anything else is none") {
     namespace frm = forms::frmMain;
     RecordingPage page;
-    web::MainWindowPage window(page, {});
+    Windows windows;
+    web::MainWindowPage window(page, windows);
     const struct {
         const char* focused;
         const forms::Control* control;
@@ -142,7 +158,8 @@ TEST_CASE("the page's focus is the window's control of that name; anything else 
 TEST_CASE("status panels, the status bar, check marks and scroll values by their names") {
     namespace frm = forms::frmMain;
     RecordingPage page;
-    web::MainWindowPage window(page, {});
+    Windows windows;
+    web::MainWindowPage window(page, windows);
     window.setStatusPanelText(frm::kDatePanel, "7/12");
     window.setStatusPanelText(frm::kTimePanel, "9:41");
     CHECK(page.text["Panels(2)"] == "7/12");
@@ -162,9 +179,12 @@ TEST_CASE("status panels, the status bar, check marks and scroll values by their
     CHECK(window.scrollValue(mode) == 4);
 }
 
-TEST_CASE("a menu drops down with its first item in focus; the placement comes in twips") {
+TEST_CASE(
+    "a menu drops down with its first item in focus; the placement comes in twips; the window's "
+    "requests go to the others") {
     RecordingPage page;
-    web::MainWindowPage window(page, {});
+    Windows windows;
+    web::MainWindowPage window(page, windows);
     page.focused = "cmdHint";
     window.openMenu(forms::kMainMenu[2]);  // Help: its first item is no separator
     CHECK(page.menu == "mnuHelp");
@@ -183,4 +203,12 @@ TEST_CASE("a menu drops down with its first item in focus; the placement comes i
     CHECK_FALSE(window.isMinimised());
     page.separator = ",";
     CHECK(window.decimalSeparator() == ",");
+
+    // The window's own requests go to the page's other windows.
+    window.showAboutBox();
+    window.closeOtherWindows();
+    window.closeWindow();
+    CHECK(windows.aboutBoxes == 1);
+    CHECK(windows.othersClosed == 1);
+    CHECK(windows.closed == 1);
 }
