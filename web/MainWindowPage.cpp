@@ -17,18 +17,24 @@ using forms::Control;
 
 namespace {
 
+// Found in the table as the program is compiled.
 const char* captionId(Caption label) {
+    static constexpr const char* kPuzState = frm::control("lblPuzState").name;
+    static constexpr const char* kPuzValue = frm::control("lblPuzValue").name;
+    static constexpr const char* kMoves = frm::control("lblMoves").name;
+    static constexpr const char* kLevel = frm::control("lblLevel").name;
+    static constexpr const char* kMode = frm::control("lblMode").name;
     switch (label) {
         case Caption::PuzState:
-            return frm::control("lblPuzState").name;
+            return kPuzState;
         case Caption::PuzValue:
-            return frm::control("lblPuzValue").name;
+            return kPuzValue;
         case Caption::Moves:
-            return frm::control("lblMoves").name;
+            return kMoves;
         case Caption::Level:
-            return frm::control("lblLevel").name;
+            return kLevel;
         case Caption::Mode:
-            return frm::control("lblMode").name;
+            return kMode;
     }
     return nullptr;
 }
