@@ -255,7 +255,9 @@ TEST_CASE("the page carries the roles, ranges and keys the browser needs") {
     CHECK(
         has("id=\"ScrollLevel\" class=\"scrollbar\" role=\"scrollbar\" tabindex=\"0\" "
             "aria-orientation=\"horizontal\" aria-valuemin=\"2\" aria-valuemax=\"20\" "
-            "aria-valuenow=\"2\" aria-label=\"Level\""));
+            "aria-valuenow=\"2\" aria-label=\"Level\" aria-controls=\"lblLevel\""));
+    CHECK(has("id=\"ScrollTileSet\""));
+    CHECK(has("aria-label=\"Tile set\" aria-controls=\"lblTileSet\""));
     CHECK(
         has("id=\"mnuFileNew\" class=\"item\" role=\"menuitem\" tabindex=\"-1\" "
             "aria-keyshortcuts=\"Control+N\""));
