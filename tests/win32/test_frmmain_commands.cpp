@@ -209,6 +209,7 @@ TEST_CASE("scroll bars take the mouse's requests and the keys once, and show the
             CHECK(f.text("lblLevel") == L"Level:  " + std::to_wstring(c.value));
         } else {
             CHECK(settings.tileSet == c.value);
+            CHECK(f.text("lblTileSet") == L"Change all tiles to black");
         }
     }
 }
