@@ -82,7 +82,7 @@ constexpr Control frameLabel(const char* name, TwipRect place, const char* capti
 // A screen reader names each bar after its setting, since the caption above
 // it shows only the value.
 constexpr Control scrollBar(const char* name, TwipRect place, int minimum, int maximum,
-                            const char* setting) {
+                            const char* setting, const char* shows) {
     return {.name = name,
             .kind = ControlKind::ScrollBar,
             .place = place,
@@ -90,7 +90,8 @@ constexpr Control scrollBar(const char* name, TwipRect place, int minimum, int m
             .tabStop = true,
             .minimum = minimum,
             .maximum = maximum,
-            .accessibleName = setting};
+            .accessibleName = setting,
+            .shows = shows};
 }
 
 constexpr Control sampleBox(const char* name, TwipRect place) {
@@ -153,16 +154,16 @@ inline constexpr std::array<Control, kControlCount> kControls = [] {
     // TRANSLATORS: what a screen reader calls the scroll bar that chooses
     // the tile set (the pair of pictures for lit and dark tiles).
     table[row++] = rows::scrollBar("ScrollTileSet", {375, 1125, 1890, 240}, kMinTileSet,
-                                   kMaxTileSet, NC_("scroll bar", "Tile set"));
+                                   kMaxTileSet, NC_("scroll bar", "Tile set"), "lblTileSet");
     for (int k = kMinMode; k <= kMaxMode; ++k) table[row++] = rows::modeDiagram(k);
     // TRANSLATORS: what a screen reader calls the scroll bar that chooses the mode.
     table[row++] = rows::scrollBar("ScrollMode", {375, 2625, 1890, 240}, kMinMode, kMaxMode,
-                                   NC_("scroll bar", "Mode"));
+                                   NC_("scroll bar", "Mode"), "lblMode");
     table[row++] = rows::frameLabel("lblMode", {375, 2400, 1890, 255}, "lblMode", TextAlign::Centre,
                                     kBoldCaptionFont);
     // TRANSLATORS: what a screen reader calls the scroll bar that chooses the level.
     table[row++] = rows::scrollBar("ScrollLevel", {375, 3375, 1890, 240}, kMinLevel, kMaxLevel,
-                                   NC_("scroll bar", "Level"));
+                                   NC_("scroll bar", "Level"), "lblLevel");
     table[row++] = rows::frameLabel("lblLevel", {375, 3075, 1890, 255}, "lblLevel",
                                     TextAlign::Centre, kBoldCaptionFont);
     // "Moves:" is right-aligned so that it ends where the counter's digits begin.
