@@ -35,14 +35,6 @@ Found byAccessKey(const KeyPress& key, Find find) {
     return Found{};
 }
 
-// A message box button's key: its access key if it marks one, else its
-// first letter.
-char32_t answerKey(const std::string& caption) {
-    if (const char32_t marked = shownAccessKey(caption)) return marked;
-    std::size_t at = 0;
-    return forms::foldedKey(forms::nextCodePoint(caption, at));
-}
-
 template <typename Table>
 const Control* buttonWithAccessKey(const Table& table, char32_t wanted) {
     for (const Control& control : table) {
@@ -153,6 +145,18 @@ WindowKeyAction aboutBoxKey(const KeyPress& key, const Control* focused) {
     return {};
 }
 
+char32_t answerKey(MessageAnswer answer) {
+    const std::string caption = answerCaption(answer);
+    if (const char32_t marked = shownAccessKey(caption)) return marked;
+    // The first letter, past any bracket or mark before it.
+    for (std::size_t at = 0; at < caption.size();) {
+        const char32_t c = forms::nextCodePoint(caption, at);
+        if (c >= 0x80 ? c != 0xFFFD : keyLetter(static_cast<char>(c)) != 0)
+            return forms::foldedKey(c);
+    }
+    return 0;
+}
+
 std::optional<MessageAnswer> messageBoxKey(MessageButtons buttons, const KeyPress& key,
                                            MessageAnswer focused) {
     if (key.ctrl) return std::nullopt;
@@ -164,7 +168,7 @@ std::optional<MessageAnswer> messageBoxKey(MessageButtons buttons, const KeyPres
     // then English's Y and N, which every player may know.
     const auto answerWithKey = [](char32_t wanted) -> std::optional<MessageAnswer> {
         for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
-            if (answerKey(answerCaption(answer)) == wanted) return answer;
+            if (answerKey(answer) == wanted) return answer;
         }
         return std::nullopt;
     };
