@@ -131,7 +131,7 @@ chmod +x "$packages/tools/wixl"
 make_installer() {  # make_installer PATH: what MakePackages.cmake says, with that PATH
     said=$(PATH=$1 "$cmake" -DWHAT=installer -DPROGRAM="$packages/TENEBRIX.exe" \
         -DHELP="$packages/Tenebrix.hlp" -DLICENCE="$packages/COPYING" -DWORK="$packages/work" \
-        -DICON="$packages/Tenebrix.ico" -DWXS="$packages/Tenebrix.wxs" -DMSI="$packages/out.msi" \
+        -DICON="$packages/Tenebrix.ico" -DWXS="$packages/Tenebrix.wxs" -DMSI="$packages/out.msi" -DVERSION=1.2.3 \
         -P "$root/packaging/windows/MakePackages.cmake" 2>&1)
 }
 make_installer "$packages/no-tools"
