@@ -13,7 +13,7 @@ namespace tenebrix::bench {
 
 class QuietServices {
   public:
-    ui::MainWindowServices services() { return {random_, store_, help_, messages_, QString()}; }
+    qt::MainWindowServices services() { return {random_, store_, help_, messages_, QString()}; }
 
   private:
     class NoStore final : public platform::SettingsStore {
@@ -27,7 +27,7 @@ class QuietServices {
       public:
         void showContents(QWidget*, const QString&) override {}
     };
-    class AnswerAtOnce final : public ui::MessageBoxPresenter {
+    class AnswerAtOnce final : public qt::MessageBoxPresenter {
       public:
         MessageAnswer present(QWidget*, const Message& message) override {
             return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;

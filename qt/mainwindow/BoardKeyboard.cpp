@@ -4,7 +4,7 @@
 
 #include "BoardTile.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 BoardKeyboard::BoardKeyboard(const Tiles& tiles, QObject* parent) : QObject(parent), tiles_(tiles) {
     for (BoardTile* tile : tiles_) {
@@ -15,7 +15,7 @@ BoardKeyboard::BoardKeyboard(const Tiles& tiles, QObject* parent) : QObject(pare
 }
 
 void BoardKeyboard::step(int fromTile, int rows, int columns) {
-    const int target = steppedTile(fromTile, rows, columns);
+    const int target = ui::steppedTile(fromTile, rows, columns);
     if (target != stop_) moveStop(target);
 }
 
@@ -29,4 +29,4 @@ void BoardKeyboard::moveStop(int tile) {
     previous->setFocusPolicy(Qt::NoFocus);
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -10,7 +10,7 @@
 #include "Board.h"
 #include "BoardKeys.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class BoardTile;
 
@@ -35,4 +35,4 @@ class BoardKeyboard final : public QObject {
 };
 
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -8,7 +8,7 @@
 #include "BoardTileAccessible.h"
 #include "ControlNames.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace {
 
@@ -103,4 +103,4 @@ void BoardTile::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

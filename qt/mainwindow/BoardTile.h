@@ -6,7 +6,7 @@
 
 #include "PictureBox.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class BoardTile final : public PictureBox {
     Q_OBJECT
@@ -34,4 +34,4 @@ class BoardTile final : public PictureBox {
     int tile_;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

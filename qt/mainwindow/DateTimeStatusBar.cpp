@@ -12,7 +12,7 @@
 #include "MainWindowNames.h"
 #include "QtForms.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace form = forms::frmMain;
 
@@ -110,4 +110,4 @@ void DateTimeStatusBar::refreshAndReschedule() {
     timer_.start(msecsToNextChange(now.time(), showsSeconds_));
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

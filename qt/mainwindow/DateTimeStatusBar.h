@@ -10,7 +10,7 @@
 
 class QLabel;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class DateTimeStatusBar final : public QStatusBar {
     Q_OBJECT
@@ -41,4 +41,4 @@ class DateTimeStatusBar final : public QStatusBar {
     bool showsSeconds_;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

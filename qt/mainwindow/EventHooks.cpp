@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QWidget>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace {
 
@@ -50,4 +50,4 @@ void onBareMouseMove(QWidget* area, std::function<void()> reaction) {
     new EventHook(area, QEvent::MouseMove, true, std::move(reaction));  // owned by `area`
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

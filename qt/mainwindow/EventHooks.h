@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // Runs `reaction` whenever `widget` receives an event of `type`.
 void onEvent(QWidget* widget, QEvent::Type type, std::function<void()> reaction);
@@ -19,4 +19,4 @@ void onEvent(QWidget* widget, QEvent::Type type, std::function<void()> reaction)
 // those moves are left alone.
 void onBareMouseMove(QWidget* area, std::function<void()> reaction);
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

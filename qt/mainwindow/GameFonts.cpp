@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 QString firstInstalledFamily(std::span<const char* const> families, const QString& fallback) {
     const QStringList installed = QFontDatabase::families();
@@ -38,4 +38,4 @@ QFont boldCaptionFont() {
     return fontOf(gameFontFamily(), forms::kBoldCaptionFont);
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

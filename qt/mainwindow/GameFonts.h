@@ -9,7 +9,7 @@
 
 #include "Fonts.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // The first of `families` that is installed, else `fallback`.
 QString firstInstalledFamily(std::span<const char* const> families, const QString& fallback);
@@ -22,4 +22,4 @@ QFont formFont();
 // The panel's level, mode and move captions: 9.75 point bold.
 QFont boldCaptionFont();
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace {
 
@@ -50,4 +50,4 @@ QAction* MainMenu::item(forms::MenuCommand command) const {
     return items_[static_cast<std::size_t>(command)];
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -11,7 +11,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class MainMenu {
   public:
@@ -32,4 +32,4 @@ class MainMenu {
     std::array<QAction*, kCommandCount> items_{};
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

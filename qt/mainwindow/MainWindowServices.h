@@ -14,7 +14,7 @@ class SettingsStore;
 }  // namespace platform
 }  // namespace tenebrix
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class MessageBoxPresenter;
 
@@ -27,4 +27,4 @@ struct MainWindowServices {
     QString helpFilePath;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -9,7 +9,7 @@
 
 #include "QtColour.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 PictureBox::PictureBox(Border border, QWidget* parent) : QWidget(parent), border_(border) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -77,4 +77,4 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

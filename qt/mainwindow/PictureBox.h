@@ -9,7 +9,7 @@
 
 #include "Colour.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // Which picture a box shows: a drawing function and the picture's number.
 // Boxes showing the same picture compare equal, so repainting the board with
@@ -62,4 +62,4 @@ class PictureBox : public QWidget {
     bool pressed_ = false;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -10,7 +10,7 @@
 
 #include "QtForms.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // A new T, child of `parent`, made from `arguments` followed by the parent
 // (Qt's order), named `name` and placed at `place` within the parent.
@@ -31,4 +31,4 @@ inline void setTabOrder(QWidget* window, std::span<const char* const> names) {
     }
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -6,7 +6,7 @@
 
 #include "PlacedControl.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 QLabel* placeLabel(QWidget* parent, const QString& name, const forms::TwipRect& place,
                    const QString& caption, const LabelLook& look) {
@@ -18,4 +18,4 @@ QLabel* placeLabel(QWidget* parent, const QString& name, const forms::TwipRect& 
     return label;
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

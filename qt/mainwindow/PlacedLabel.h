@@ -11,7 +11,7 @@
 class QLabel;
 class QWidget;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 struct LabelLook {
     QFont font;
@@ -24,4 +24,4 @@ struct LabelLook {
 QLabel* placeLabel(QWidget* parent, const QString& name, const forms::TwipRect& place,
                    const QString& caption, const LabelLook& look);
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -21,7 +21,7 @@
 #include "TilePictures.h"
 #include "TileSetList.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace form = forms::frmMain;
 
@@ -138,4 +138,4 @@ void PuzzleSettingsFrame::setLevelQuietly(int level) {
     ScrollLevel_->setValue(level);
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -14,7 +14,7 @@
 class QLabel;
 class QScrollBar;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class PuzzleSettingsFrame final : public QGroupBox {
     Q_OBJECT
@@ -66,4 +66,4 @@ class PuzzleSettingsFrame final : public QGroupBox {
     QLabel* lblMoves_;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -10,7 +10,7 @@
 #include "LabelAlignment.h"
 #include "Twips.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 inline QRect toPixels(const forms::TwipRect& r) {
     const forms::PixelRect pixels = forms::toPixelRect(r);
@@ -35,4 +35,4 @@ constexpr Qt::Alignment toQtAlignment(forms::frmMain::TextAlign align) {
     return Qt::AlignLeft;
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

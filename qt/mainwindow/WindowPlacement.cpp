@@ -4,12 +4,12 @@
 
 #include "Placement.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 QString placementTextIn(float twips, const QLocale& locale) {
-    QString text = QString::fromStdString(placementText(twips, std::string_view(".")));
+    QString text = QString::fromStdString(ui::placementText(twips, std::string_view(".")));
     text.replace(QLatin1Char('.'), locale.decimalPoint());
     return text;
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -8,11 +8,11 @@
 
 #include "Placement.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // A placement value as stored: at most seven significant digits, no leading
 // blank, whole numbers as plain digits, a fraction with the locale's
 // decimal separator.
 QString placementTextIn(float twips, const QLocale& locale = QLocale::system());
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

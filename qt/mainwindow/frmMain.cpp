@@ -35,7 +35,7 @@
 #include "TabOrder.h"
 #include "WindowPlacement.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace form = forms::frmMain;
 
@@ -317,7 +317,7 @@ void frmMain::placeCentred() {
     if (!where) return;
     const QRect area = where->geometry();
     const QRect outer = frameGeometry();
-    const int topTwips = centredTopTwips(area.height() * forms::kTwipsPerPixel,
+    const int topTwips = ui::centredTopTwips(area.height() * forms::kTwipsPerPixel,
                                          outer.height() * forms::kTwipsPerPixel);
     move(area.left() + (area.width() - outer.width()) / 2,
          area.top() + forms::twipsToPixels(topTwips));
@@ -355,4 +355,4 @@ void frmMain::savePlacement() {
     }
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -19,7 +19,7 @@ namespace tenebrix {
 class Game;
 }
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class BoardTile;
 class DateTimeStatusBar;
@@ -88,4 +88,4 @@ class frmMain final : public QMainWindow, public Display {
     bool placed_ = false;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -10,9 +10,9 @@
 namespace tenebrix::startup {
 
 SeparatorLine::SeparatorLine(const forms::SeparatorLine& line, QWidget* parent)
-    : QWidget(parent), colour_(ui::toQColor(line.colour, parent->palette())) {
+    : QWidget(parent), colour_(qt::toQColor(line.colour, parent->palette())) {
     setObjectName(QLatin1String(line.name));
-    const QRect place = ui::toPixels({line.left, line.top, line.right - line.left, 0});
+    const QRect place = qt::toPixels({line.left, line.top, line.right - line.left, 0});
     setGeometry(place.left(), place.top(), place.width(), line.pixels);
     // Pointer and keys go to whatever lies beneath.
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -11,8 +11,8 @@
 namespace tenebrix::startup {
 
 inline QFont splashFont(const forms::frmSplash::Label& label) {
-    return ui::fontOf(
-        ui::firstInstalledFamily(forms::frmSplash::kFontFamilies, QFont().defaultFamily()),
+    return qt::fontOf(
+        qt::firstInstalledFamily(forms::frmSplash::kFontFamilies, QFont().defaultFamily()),
         {forms::FontFace::Splash, label.points, label.bold});
 }
 

@@ -32,20 +32,20 @@ QLabel* addLabel(QWidget* parent, const form::Label& label) {
     // A word-wrapped caption starts at the top left.
     const Qt::Alignment alignment =
         label.wordWrap ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter;
-    return ui::placeLabel(
+    return qt::placeLabel(
         parent, QLatin1String(label.name), label.place, QString::fromUtf8(label.caption),
-        {label.bold ? ui::boldCaptionFont() : ui::formFont(), alignment, label.wordWrap});
+        {label.bold ? qt::boldCaptionFont() : qt::formFont(), alignment, label.wordWrap});
 }
 
 QPushButton* addButton(QWidget* parent, const form::Button& button) {
-    return ui::placeControl<QPushButton>(parent, QLatin1String(button.name), button.place,
+    return qt::placeControl<QPushButton>(parent, QLatin1String(button.name), button.place,
                                          frmAbout::tr(button.caption));
 }
 
 }  // namespace
 
 frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
-                   ui::MessageBoxPresenter& messages, QWidget* owner)
+                   qt::MessageBoxPresenter& messages, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       registry_(registry),
@@ -54,20 +54,20 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
     setObjectName(QLatin1String(form::kName));
     setWindowTitle(tr(form::kCaption));
     setWindowIcon(qt::programIcon());
-    setFont(ui::formFont());
-    setFixedSize(ui::toPixels({0, 0, form::kWidth, form::kHeight}).size());
+    setFont(qt::formFont());
+    setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
     setModal(true);
     buildControls();
     Form_Load();
 }
 
 void frmAbout::buildControls() {
-    auto* icon = new ui::PictureBox(ui::PictureBox::Border::Sunken, this);
+    auto* icon = new qt::PictureBox(qt::PictureBox::Border::Sunken, this);
     icon->setObjectName(QLatin1String(form::kIconName));
     icon->setPicture({&drawAboutPicture, 0});
     // Sized to its picture, inside a sunken border.
-    const int side = form::kIconPicturePixels + 2 * ui::PictureBox::kSunkenBorderWidth;
-    const QRect place = ui::toPixels({form::kIconLeft, form::kIconTop, 0, 0});
+    const int side = form::kIconPicturePixels + 2 * qt::PictureBox::kSunkenBorderWidth;
+    const QRect place = qt::toPixels({form::kIconLeft, form::kIconTop, 0, 0});
     icon->setGeometry(QRect(place.topLeft(), QSize(side, side)));
 
     for (const form::Label& label : form::kLabels) addLabel(this, label);
@@ -81,7 +81,7 @@ void frmAbout::buildControls() {
     auto* sysInfo = addButton(this, form::cmdSysInfo);
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    ui::setTabOrder(this, form::kTabOrder);
+    qt::setTabOrder(this, form::kTabOrder);
 }
 
 // The title and the version line are written as the box loads.
@@ -99,7 +99,7 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
-                                  ui::MessageBoxPresenter& messages, QWidget* owner) {
+                                  qt::MessageBoxPresenter& messages, QWidget* owner) {
     frmAbout about(registry, launcher, messages, owner);
     // Centred over the game window.
     if (owner) about.move(owner->frameGeometry().center() - about.rect().center());

@@ -10,9 +10,9 @@ class Launcher;
 class Registry;
 }  // namespace tenebrix::platform
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 class MessageBoxPresenter;
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt
 
 namespace tenebrix::startup {
 
@@ -22,12 +22,12 @@ class frmAbout final : public QDialog {
   public:
     // `messages` shows the System Info failure message.
     frmAbout(platform::Registry& registry, platform::Launcher& launcher,
-             ui::MessageBoxPresenter& messages, QWidget* owner);
+             qt::MessageBoxPresenter& messages, QWidget* owner);
 
     // Help > About: a fresh box each time, modal over `owner`, returning
     // once it is closed.
     static void mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
-                                   ui::MessageBoxPresenter& messages, QWidget* owner);
+                                   qt::MessageBoxPresenter& messages, QWidget* owner);
 
   private slots:
     void cmdSysInfo_Click();
@@ -38,7 +38,7 @@ class frmAbout final : public QDialog {
 
     platform::Registry& registry_;
     platform::Launcher& launcher_;
-    ui::MessageBoxPresenter& messages_;
+    qt::MessageBoxPresenter& messages_;
 };
 
 }  // namespace tenebrix::startup

@@ -51,20 +51,20 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(qt::programIcon());
     setWindowTitle(QLatin1String(form::kCaption));
-    setFixedSize(ui::toPixels({0, 0, form::kWidth, form::kHeight}).size());
+    setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
 
     auto* frame =
-        ui::placeControl<QFrame>(this, QLatin1String(form::kFrameName), form::fraMainFrame);
+        qt::placeControl<QFrame>(this, QLatin1String(form::kFrameName), form::fraMainFrame);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
 
     for (int k = 0; k < form::kLogoFrames; ++k) {
-        auto* logo = new ui::PictureBox(ui::PictureBox::Border::Sunken, frame);
-        logo->setObjectName(ui::arrayName(form::kLogoName, k));
+        auto* logo = new qt::PictureBox(qt::PictureBox::Border::Sunken, frame);
+        logo->setObjectName(qt::arrayName(form::kLogoName, k));
         logo->setPicture({&drawLogoFrame, k});
         // The box is sized to its picture, inside a sunken border.
-        const int side = form::kLogoPicturePixels + 2 * ui::PictureBox::kSunkenBorderWidth;
-        const QRect place = ui::toPixels({form::kLogoLeft, form::kLogoTop, 0, 0});
+        const int side = form::kLogoPicturePixels + 2 * qt::PictureBox::kSunkenBorderWidth;
+        const QRect place = qt::toPixels({form::kLogoLeft, form::kLogoTop, 0, 0});
         logo->setGeometry(QRect(place.topLeft(), QSize(side, side)));
         logo->setVisible(k == 0);
         picLogo_[k] = logo;
@@ -85,7 +85,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
 
 void frmSplash::buildLabels(QFrame* frame) {
     for (const form::Label& entry : form::kLabels) {
-        QLabel* label = ui::placeLabel(frame, QLatin1String(entry.name), entry.place,
+        QLabel* label = qt::placeLabel(frame, QLatin1String(entry.name), entry.place,
                                        QString::fromUtf8(entry.caption),
                                        {splashFont(entry), alignmentOf(entry), entry.wordWrap});
         if (entry.growsToText) sizeToText(label);

@@ -13,7 +13,7 @@
 
 class QFrame;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 class PictureBox;
 }
 
@@ -38,7 +38,7 @@ class frmSplash final : public QWidget {
     void stepLogo(int from, int to);
 
     std::function<void()> showMainWindow_;
-    std::array<ui::PictureBox*, forms::frmSplash::kLogoFrames> picLogo_{};
+    std::array<qt::PictureBox*, forms::frmSplash::kLogoFrames> picLogo_{};
     QTimer Timer1;
     std::int16_t ticks_ = 0;
 };

@@ -24,7 +24,7 @@ inline QString controlName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-struct FakeMessages : ui::MessageBoxPresenter {
+struct FakeMessages : qt::MessageBoxPresenter {
     std::vector<Message> shown;
     MessageAnswer yesNoAnswer = MessageAnswer::No;
     const Game* game = nullptr;
@@ -42,13 +42,13 @@ struct MainWindowFixture {
     FakeSettingsStore store;
     FakeHelpViewer help;
     FakeMessages messages;
-    std::unique_ptr<ui::frmMain> window;
+    std::unique_ptr<qt::frmMain> window;
 
     explicit MainWindowFixture(const std::vector<int>& firstPuzzle = {7, 13},
                                const QString& helpFile = QStringLiteral("/no/such/Tenebrix.hlp")) {
         random.scriptPuzzle(firstPuzzle);
-        window = std::make_unique<ui::frmMain>(
-            ui::MainWindowServices{random, store, help, messages, helpFile});
+        window = std::make_unique<qt::frmMain>(
+            qt::MainWindowServices{random, store, help, messages, helpFile});
         messages.game = &window->game();
     }
 

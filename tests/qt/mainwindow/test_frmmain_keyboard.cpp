@@ -50,7 +50,7 @@ class FrmMainKeyboardTest : public QObject {
         QStringList fromForm;
         for (std::size_t i = 1; i <= std::size(formOrder); ++i) {
             const char* name = formOrder[(focusAtStart + i) % std::size(formOrder)];
-            fromForm << (name == forms::frmMain::kBoardStop ? ui::arrayName(name, 1) : name);
+            fromForm << (name == forms::frmMain::kBoardStop ? qt::arrayName(name, 1) : name);
         }
         QCOMPARE(visited, fromForm);
         press(Qt::Key_Backtab, Qt::ShiftModifier);

@@ -179,7 +179,7 @@ class FrmMainPlayTest : public QObject {
         QTest::keyClick(fixture.window.get(), Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.messages.shown.back().title, std::string("Hint"));
-        QSignalSpy aboutRequests(fixture.window.get(), &ui::frmMain::aboutRequested);
+        QSignalSpy aboutRequests(fixture.window.get(), &qt::frmMain::aboutRequested);
         fixture.control<QAction>("mnuHelpAbout")->trigger();
         QCOMPARE(aboutRequests.size(), 1);
         QVERIFY2(fixture.messages.brokenRule.empty(), fixture.messages.brokenRule.c_str());

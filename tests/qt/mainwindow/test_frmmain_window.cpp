@@ -63,7 +63,7 @@ class FrmMainWindowTest : public QObject {
                 name);
         }
 
-        auto* statusBar = fixture.control<ui::DateTimeStatusBar>("sbStatusBar");
+        auto* statusBar = fixture.control<qt::DateTimeStatusBar>("sbStatusBar");
         const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 6));
         statusBar->showDateTime(when);
         const QLocale locale = QLocale::system();
@@ -168,17 +168,17 @@ class FrmMainWindowTest : public QObject {
         QCOMPARE(ui::centredTopTwips(11520, 11520 - 607), 304);
         QCOMPARE(ui::roundHalfEvenToInt16(40000.0), 32767);
         // At most seven significant digits, with the user's decimal separator.
-        QCOMPARE(ui::placementTextIn(2160.0f, QLocale::c()), QString("2160"));
-        QCOMPARE(ui::placementTextIn(1234.5f, QLocale("de_DE")), QString("1234,5"));
-        QCOMPARE(ui::placementTextIn(12345678.0f, QLocale::c()), QString("1.234568E+07"));
+        QCOMPARE(qt::placementTextIn(2160.0f, QLocale::c()), QString("2160"));
+        QCOMPARE(qt::placementTextIn(1234.5f, QLocale("de_DE")), QString("1234,5"));
+        QCOMPARE(qt::placementTextIn(12345678.0f, QLocale::c()), QString("1.234568E+07"));
         // A real message box carries the game's words with its line breaks.
         const Message offer{"We have a winner!!\r\n\r\nYes?", "Congratulations",
                             MessageButtons::YesNo, MessageIcon::None};
-        const auto box = ui::makeMessageBox(nullptr, offer);
+        const auto box = qt::makeMessageBox(nullptr, offer);
         QCOMPARE(box->text(), QString("We have a winner!!\n\nYes?"));
         QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
         // A Yes/No box closed without a choice is a No.
-        QCOMPARE(ui::answerFor(QMessageBox::NoButton, MessageButtons::YesNo), MessageAnswer::No);
+        QCOMPARE(qt::answerFor(QMessageBox::NoButton, MessageButtons::YesNo), MessageAnswer::No);
     }
 };
 

@@ -22,7 +22,7 @@ class AboutTest : public QObject {
     // Each About box runs over the desktop's real registry and launcher.
     platform::DesktopRegistry registry;
     platform::ProcessLauncher launcher;
-    ui::ModalMessageBox messages;
+    qt::ModalMessageBox messages;
     const QByteArray m_path = qgetenv("PATH");
     const QByteArray m_desktop = qgetenv("XDG_CURRENT_DESKTOP");
     const bool m_desktopSet = qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP");  // or unset
