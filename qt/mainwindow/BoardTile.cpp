@@ -2,7 +2,6 @@
 // A board tile that the keyboard and screen readers reach too.
 #include "BoardTile.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 #include "BoardTileAccessible.h"
@@ -18,10 +17,6 @@ constexpr int kPictureMargin = 3;
 constexpr int kPictureFrame = 2;
 constexpr int kDotsInsideFace = 3;
 
-bool hasOnlyKeypadModifier(const QKeyEvent* key) {
-    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 // "Tile 7, lit", as every front end names the tile.
 QString accessibleNameOf(int tile, bool lit) {
     return BoardTile::tr(forms::tileAccessibleName(tile, lit).c_str());
@@ -31,7 +26,7 @@ QString accessibleNameOf(int tile, bool lit) {
 
 BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, parent), tile_(tile) {
     installBoardTileAccessibility();
-    // The keyboard decides which tile is the board's stop in the tab chain;
+    // The window decides which tile is the board's stop in the tab chain;
     // a click never takes the focus, so the mouse shows no mark.
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(accessibleNameOf(tile_, false));
@@ -70,37 +65,6 @@ void BoardTile::paintFocusMark() {
     painter.drawRect(dots);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.drawRect(dots);
-}
-
-void BoardTile::keyPressEvent(QKeyEvent* event) {
-    if (!hasOnlyKeypadModifier(event)) {
-        PictureBox::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
-        case Qt::Key_Left:
-            emit stepRequested(0, -1);
-            break;
-        case Qt::Key_Right:
-            emit stepRequested(0, 1);
-            break;
-        case Qt::Key_Up:
-            emit stepRequested(-1, 0);
-            break;
-        case Qt::Key_Down:
-            emit stepRequested(1, 0);
-            break;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Holding the key down plays one move, as holding the button does.
-            if (!event->isAutoRepeat()) press();
-            break;
-        default:
-            PictureBox::keyPressEvent(event);
-            return;
-    }
-    event->accept();
 }
 
 }  // namespace tenebrix::qt

@@ -16,10 +16,25 @@ QString firstInstalledFamily(std::span<const char* const> families, const QStrin
     return fallback;
 }
 
-QString gameFontFamily() {
-    static const QString family = firstInstalledFamily(
+// Each list is looked up once, when a window first needs it: the splash
+// screen, drawn first of all, does not wait for the other.
+QString familyOf(forms::FontFace face) {
+    if (face == forms::FontFace::Splash) {
+        static const QString splash =
+            firstInstalledFamily(forms::kSplashFontFamilies, QFont().defaultFamily());
+        return splash;
+    }
+    static const QString form = firstInstalledFamily(
         forms::kFormFontFamilies, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    return family;
+    return form;
+}
+
+QFont fontOf(forms::Font font) {
+    QFont made(familyOf(font.face));
+    made.setStyleHint(QFont::SansSerif);
+    made.setPointSizeF(font.points);
+    made.setBold(font.bold);
+    return made;
 }
 
 QFont fontOf(const QString& family, forms::Font size) {
@@ -30,12 +45,12 @@ QFont fontOf(const QString& family, forms::Font size) {
     return font;
 }
 
-QFont formFont() {
-    return fontOf(gameFontFamily(), forms::kFormFont);
+QFont boldCaptionFont() {
+    return fontOf(forms::kBoldCaptionFont);
 }
 
-QFont boldCaptionFont() {
-    return fontOf(gameFontFamily(), forms::kBoldCaptionFont);
+QFont formFont() {
+    return fontOf(forms::kFormFont);
 }
 
 }  // namespace tenebrix::qt

@@ -17,6 +17,7 @@ QString tr(const char* text) {
 }
 
 // Ctrl with the letter; Qt's letter keys are numbered as their capitals.
+// Shown beside the item; the window's rules run it (WindowKeys.h).
 QKeySequence shortcutOf(const forms::MenuItem& entry) {
     if (entry.ctrlShortcut == 0) return {};
     return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(entry.ctrlShortcut));
@@ -34,10 +35,11 @@ QAction* addItem(QMenu* menu, const forms::MenuItem& entry) {
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) {
-    for (const forms::Menu& entry : forms::kMainMenu) {
+    for (std::size_t m = 0; m < forms::kMainMenu.size(); ++m) {
+        const forms::Menu& entry = forms::kMainMenu[m];
         QMenu* menu = bar->addMenu(tr(entry.caption));
         menu->setObjectName(QLatin1String(entry.name));
-        if (!firstMenu_) firstMenu_ = menu;
+        menus_[m] = menu;
         for (const forms::MenuItem& itemEntry : entry.items) {
             QAction* action = addItem(menu, itemEntry);
             if (!itemEntry.isSeparator())
@@ -47,7 +49,15 @@ MainMenu::MainMenu(QMenuBar* bar) {
 }
 
 QAction* MainMenu::item(forms::MenuCommand command) const {
-    return items_[static_cast<std::size_t>(command)];
+    const auto at = static_cast<std::size_t>(command);
+    return at < items_.size() ? items_[at] : nullptr;
+}
+
+QMenu* MainMenu::menu(const forms::Menu& menu) const {
+    for (std::size_t m = 0; m < forms::kMainMenu.size(); ++m) {
+        if (&forms::kMainMenu[m] == &menu) return menus_[m];
+    }
+    return nullptr;
 }
 
 }  // namespace tenebrix::qt

@@ -17,18 +17,19 @@ class MainMenu {
   public:
     // Fills `bar`; the menus and actions belong to it.
     explicit MainMenu(QMenuBar* bar);
-    MainMenu() = default;
 
     // The item that runs `command`; null for a separator.
     QAction* item(forms::MenuCommand command) const;
+    // The drop-down of `menu`, one of the menu table's; null for another.
+    QMenu* menu(const forms::Menu& menu) const;
     // The menu bar's first menu, File.
-    QMenu* firstMenu() const { return firstMenu_; }
+    QMenu* firstMenu() const { return menus_.front(); }
 
   private:
     static constexpr std::size_t kCommandCount =
         static_cast<std::size_t>(forms::MenuCommand::HelpAbout) + 1;
 
-    QMenu* firstMenu_ = nullptr;
+    std::array<QMenu*, forms::kMainMenu.size()> menus_{};
     std::array<QAction*, kCommandCount> items_{};
 };
 

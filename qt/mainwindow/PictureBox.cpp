@@ -70,10 +70,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+// Handled here: the window behind the box must not take a move over the
+// box for one over the bare window.
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    // Handled here: the window behind the box must not take it for a move
-    // over the bare window.
     event->accept();
 }
 

@@ -41,9 +41,6 @@ class PictureBox : public QWidget {
   signals:
     // A left button pressed and released over the box.
     void clicked();
-    // Pointer movement over the box (needs mouse tracking unless a button is
-    // down).
-    void mouseMoved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -13,6 +13,7 @@
 #include "PictureImages.h"
 #include "ProcessLauncher.h"
 #include "QSettingsStore.h"
+#include "QtLocalClock.h"
 #include "RandomSource.h"
 #include "SelfTest.h"
 #include "StartupTrace.h"
@@ -50,12 +51,13 @@ int main(int argc, char* argv[]) {
 
     ClockSeededRandom random;
     platform::QSettingsStore settingsStore;
+    platform::QtLocalClock clock;
     platform::HelpWindow helpViewer;
     qt::ModalMessageBox messages;
     const auto registry = platform::makeSystemRegistry();
     platform::ProcessLauncher launcher;
-    const qt::MainWindowServices services{random, settingsStore, helpViewer, messages,
-                                          platform::helpFilePath()};
+    const qt::MainWindowServices services{random,     settingsStore, clock,
+                                          helpViewer, messages,      platform::helpFilePath()};
 
     startup::Main([&] {
         auto* window = new qt::frmMain(services);
