@@ -37,18 +37,6 @@ QFont fontOf(forms::Font font) {
     return made;
 }
 
-QFont fontOf(const QString& family, forms::Font size) {
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(size.points);
-    font.setBold(size.bold);
-    return font;
-}
-
-QFont boldCaptionFont() {
-    return fontOf(forms::kBoldCaptionFont);
-}
-
 QFont formFont() {
     return fontOf(forms::kFormFont);
 }

@@ -20,9 +20,5 @@ QString familyOf(forms::FontFace face);
 QFont fontOf(forms::Font font);
 // The windows' own font: 8 point.
 QFont formFont();
-// `size` of `family`, a sans serif whatever family it falls back to.
-QFont fontOf(const QString& family, forms::Font size);
-// The bold captions: 9.75 point bold.
-QFont boldCaptionFont();
 
 }  // namespace tenebrix::qt

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About box: its texts, how it closes, and its system information button.
+// The About box: its texts, how it closes, its keys, and its system
+// information button.
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,6 +79,33 @@ class AboutTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdSysInfo"));
+    }
+
+    // The box's keys go through its rules: a plain letter does nothing, Alt
+    // and a button's letter presses it (the message comes over the box and
+    // the focus goes back to the button), Enter presses the button in focus,
+    // Esc closes the box.
+    void keysGoThroughTheBoxsRules() {
+        testing::StandInPrograms none;  // no tool: System Info says so
+        testing::ScopedEnvironment desktopName("XDG_CURRENT_DESKTOP", "KDE");
+        frmAbout about(registry, launcher, messages, nullptr);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        testing::ModalCatcher boxes;
+        auto* sysInfo = about.findChild<QPushButton*>("cmdSysInfo");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+        QCOMPARE(boxes.seen.size(), std::size_t{0});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+        QCOMPARE(about.focusWidget(), sysInfo);
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(boxes.seen.size(), std::size_t{2});
+        QVERIFY(about.isVisible());
+        QTest::keyClick(about.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
     }
 
     void systemInfoStartsTheDesktopsTool_data() {
