@@ -13,10 +13,6 @@ FrameBox::FrameBox(const QString& caption, QWidget* parent) : QGroupBox(caption,
 
 void FrameBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (title().isEmpty()) {
-        qDrawShadeRect(&painter, rect(), palette(), true);
-        return;
-    }
     constexpr int captionLeft = 8;
     constexpr int captionPadding = 2;
     const QFontMetrics metrics(font());

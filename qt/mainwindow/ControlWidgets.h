@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt widgets behind the control kinds that Qt has no exact match for: a
-// frame drawn as the game's windows draw it, a separator line, and a push
-// button and a scroll bar that leave their keys to the window's rules.
+// captioned frame drawn as the game's windows draw it, a separator line, and
+// a push button and a scroll bar that leave their keys to the window's rules.
 #pragma once
 
 #include <QColor>
@@ -11,8 +11,8 @@
 
 namespace tenebrix::qt {
 
-// An etched line around the frame, broken by its caption (if any) on its top
-// edge, so the contents keep the places they were laid out for.
+// A frame with a caption: an etched line around it, broken by the caption on
+// its top edge, so the contents keep the places they were laid out for.
 class FrameBox final : public QGroupBox {
     Q_OBJECT
 

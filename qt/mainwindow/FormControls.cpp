@@ -3,6 +3,7 @@
 #include "FormControls.h"
 
 #include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <algorithm>
 #include <functional>
@@ -65,11 +66,31 @@ QWidget* makePictureBox(const Control& row, QWidget* parent) {
     return box;
 }
 
+// A control in its container's font keeps it.
+void setFontOf(QWidget* control, const Control& row) {
+    const QFont font = fontOf(row.font);
+    if (font != control->font()) control->setFont(font);
+}
+
+// A frame with a caption is a group box, which a screen reader names after
+// it; one without is a plain etched box.
+QWidget* makeFrame(const Control& row, QWidget* parent) {
+    if (!*row.caption) {
+        auto* box = new QFrame(parent);
+        box->setFrameShape(QFrame::Box);
+        box->setFrameShadow(QFrame::Sunken);
+        return box;
+    }
+    auto* frame = new FrameBox(captionOf(row), parent);
+    setFontOf(frame, row);
+    return frame;
+}
+
 // Captions are plain text: nothing in one is read as markup or a link.
 QWidget* makeLabel(const Control& row, QWidget* parent, FormLook look) {
     auto* label = new QLabel(captionOf(row), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(fontOf(row.font));
+    setFontOf(label, row);
     label->setWordWrap(row.wordWrap);
     label->setAlignment(toQtAlignment(row.align) |
                         (row.wordWrap ? Qt::AlignTop : look.captionVertical));
@@ -78,7 +99,7 @@ QWidget* makeLabel(const Control& row, QWidget* parent, FormLook look) {
 
 QWidget* makeButton(const Control& row, QWidget* parent) {
     auto* button = new Button(captionOf(row), parent);
-    button->setFont(fontOf(row.font));
+    setFontOf(button, row);
     button->setDefault(row.isDefault);
     button->setAutoDefault(row.isDefault);
     button->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
@@ -131,8 +152,7 @@ QWidget* FormControls::make(std::size_t at, QWidget* surface, FormLook look) {
     QWidget* made = nullptr;
     switch (row.kind) {
         case ControlKind::Frame:
-            made = new FrameBox(captionOf(row), parent);
-            if (*row.caption) made->setFont(fontOf(row.font));
+            made = makeFrame(row, parent);
             break;
         case ControlKind::PictureBox:
             made = makePictureBox(row, parent);
@@ -184,7 +204,10 @@ QWidget* FormControls::widget(const Control& row) const {
 }
 
 const Control* FormControls::row(const QWidget* widget) const {
-    return rows_.value(widget, nullptr);
+    if (!widget) return nullptr;
+    const auto found = std::find(widgets_.begin(), widgets_.end(), widget);
+    return found == widgets_.end() ? nullptr
+                                   : &table_[static_cast<std::size_t>(found - widgets_.begin())];
 }
 
 const Control* FormControls::find(std::string_view name, int index) const {
@@ -195,7 +218,6 @@ void FormControls::add(const Control& row, QWidget* widget) {
     const std::size_t at = indexOf(row);
     if (at >= widgets_.size() || !widget) return;
     widgets_[at] = widget;
-    rows_.insert(widget, &row);
 }
 
 }  // namespace tenebrix::qt

@@ -7,7 +7,8 @@
 // names the control the windows' rules know.
 #pragma once
 
-#include <QHash>
+#include <qnamespace.h>
+
 #include <span>
 #include <string_view>
 #include <vector>
@@ -52,8 +53,7 @@ class FormControls {
     std::size_t indexOf(const forms::Control& row) const;
 
     std::span<const forms::Control> table_;
-    std::vector<QWidget*> widgets_;
-    QHash<const QWidget*, const forms::Control*> rows_;
+    std::vector<QWidget*> widgets_;  // by row
 };
 
 }  // namespace tenebrix::qt

@@ -17,6 +17,7 @@ class MainMenu {
   public:
     // Fills `bar`; the menus and actions belong to it.
     explicit MainMenu(QMenuBar* bar);
+    MainMenu() = default;
 
     // The item that runs `command`; null for a separator.
     QAction* item(forms::MenuCommand command) const;

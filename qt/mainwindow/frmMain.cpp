@@ -40,6 +40,15 @@ using forms::ControlKind;
 
 namespace {
 
+// The client area below the menu bar, in the windows' own font, which its
+// controls take unless their row says otherwise.
+QWidget* makeClientArea(QWidget* window) {
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFont(formFont());
+    return client;
+}
+
 QPixmap tileSetPicture(int index, qreal devicePixelRatio) {
     return TileSetList().picture(index, devicePixelRatio);
 }
@@ -90,16 +99,14 @@ std::optional<ui::ScrollRequest> scrollRequestOf(int action, bool thumbHeld) {
 frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
-      client_(new QWidget(this)),
-      controls_(form::kControls, client_),
-      menu_(menuBar()),
       window_(*this, {services.random, services.settingsStore, services.clock,
                       services.helpFilePath.toStdString()}) {
     setObjectName(QLatin1String(form::kName));
     setWindowTitle(tr(form::kCaption));
     setWindowIcon(programIcon());
-    client_->setObjectName(QStringLiteral("clientArea"));
-    client_->setFont(formFont());
+    menu_ = MainMenu(menuBar());
+    client_ = makeClientArea(this);
+    controls_.emplace(form::kControls, client_);
     setCentralWidget(client_);
     for (const Control& row : form::kControls) {
         if (row.kind == ControlKind::StatusBar) makeStatusBar(row);
@@ -135,8 +142,8 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
 frmMain::~frmMain() = default;
 
 QWidget* frmMain::control(std::string_view name, int index) const {
-    const Control* row = controls_.find(name, index);
-    return row ? controls_.widget(*row) : nullptr;
+    const Control* row = controls_->find(name, index);
+    return row ? controls_->widget(*row) : nullptr;
 }
 
 BoardTile* frmMain::tile(int n) const {
@@ -149,12 +156,12 @@ void frmMain::makeStatusBar(const Control& row) {
     sbStatusBar_->setFont(fontOf(row.font));
     sbStatusBar_->setFixedHeight(toPixels(row.place).height());
     setStatusBar(sbStatusBar_);
-    controls_.add(row, sbStatusBar_);
+    controls_->add(row, sbStatusBar_);
 }
 
 void frmMain::connectControls() {
     for (const Control& row : form::kControls) {
-        QWidget* widget = controls_.widget(row);
+        QWidget* widget = controls_->widget(row);
         if (row.boardTile) {
             connect(static_cast<PictureBox*>(widget), &PictureBox::clicked, this,
                     [this, tile = row.index] { window_.tileClicked(tile); });
@@ -171,7 +178,7 @@ void frmMain::connectControls() {
 // bar's new value goes to them. While the thumb is dragged the bar reports
 // nothing (its tracking is off); it is let go as one more action.
 void frmMain::connectScrollBar(const Control& row) {
-    auto* bar = controls_.widget<QScrollBar>(row);
+    auto* bar = controls_->widget<QScrollBar>(row);
     connect(bar, &QAbstractSlider::actionTriggered, this, [bar, &row](int action) {
         const auto request = scrollRequestOf(action, bar->isSliderDown());
         if (!request || *request == ui::ScrollRequest::ThumbTrack) return;
@@ -198,7 +205,7 @@ void frmMain::watchPointer() {
     };
     watch(client_, nullptr);
     for (const Control& row : form::kControls) {
-        if (QWidget* widget = controls_.widget(row)) watch(widget, &row);
+        if (QWidget* widget = controls_->widget(row)) watch(widget, &row);
     }
 }
 
@@ -339,20 +346,20 @@ void frmMain::setMenuChecked(forms::MenuCommand item, bool checked) {
 }
 
 void frmMain::setScrollValue(const Control& bar, int value) {
-    auto* scrollBar = controls_.widget<QScrollBar>(bar);
+    auto* scrollBar = controls_->widget<QScrollBar>(bar);
     if (!scrollBar) return;
     const QSignalBlocker quiet(scrollBar);
     scrollBar->setValue(value);
 }
 
 const Control* frmMain::focusedControl() const {
-    return controls_.row(focusWidget());
+    return controls_->row(focusWidget());
 }
 
 void frmMain::setFocus(const Control& control) {
     if (control.boardTile) {
         moveBoardStop(control.index);
-    } else if (QWidget* widget = controls_.widget(control)) {
+    } else if (QWidget* widget = controls_->widget(control)) {
         widget->setFocus(Qt::OtherFocusReason);
     }
 }

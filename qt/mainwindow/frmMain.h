@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 #include "FormControls.h"
 #include "MainMenu.h"
@@ -86,9 +87,11 @@ class frmMain final : public QMainWindow, private ui::MainWindowView {
     bool takesKey(const QKeyEvent& key) const;
 
     MainWindowServices services_;
-    QWidget* client_;
-    FormControls controls_;
     MainMenu menu_;
+    QWidget* client_ = nullptr;
+    // Made once the window has its icon, whose drawing leaves no holes
+    // between the controls then.
+    std::optional<FormControls> controls_;
     DateTimeStatusBar* sbStatusBar_ = nullptr;
     // Looked up once: the game repaints them on every move.
     std::array<BoardTile*, kTileCount> tiles_{};

@@ -25,7 +25,6 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       messages_(messages),
-      controls_(form::kControls, this, {Qt::AlignVCenter}),
       about_(*this, registry, launcher) {
     setObjectName(QLatin1String(form::kName));
     setWindowTitle(tr(form::kCaption));
@@ -33,13 +32,14 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
     setFont(qt::formFont());
     setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
     setModal(true);
+    controls_.emplace(form::kControls, this, qt::FormLook{Qt::AlignVCenter});
     for (const forms::Control& row : form::kControls) {
         if (row.kind != forms::ControlKind::Button) continue;
-        connect(controls_.widget<QPushButton>(row), &QPushButton::clicked, this,
+        connect(controls_->widget<QPushButton>(row), &QPushButton::clicked, this,
                 [this, &row] { about_.buttonClicked(row); });
     }
-    if (const forms::Control* first = controls_.find(form::kFocusAtStart))
-        controls_.widget(*first)->setFocus(Qt::OtherFocusReason);
+    if (const forms::Control* first = controls_->find(form::kFocusAtStart))
+        controls_->widget(*first)->setFocus(Qt::OtherFocusReason);
     about_.Form_Load();
 }
 
@@ -67,7 +67,8 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmAbout::setCaption(const forms::Control& label, const std::string& text) {
-    if (auto* shown = controls_.widget<QLabel>(label)) shown->setText(QString::fromStdString(text));
+    if (auto* shown = controls_->widget<QLabel>(label))
+        shown->setText(QString::fromStdString(text));
 }
 
 // Modal over the About box, which stays open.
@@ -76,11 +77,11 @@ MessageAnswer frmAbout::showMessage(const Message& message) {
 }
 
 const forms::Control* frmAbout::focusedControl() const {
-    return controls_.row(focusWidget());
+    return controls_->row(focusWidget());
 }
 
 void frmAbout::setFocus(const forms::Control& control) {
-    if (QWidget* widget = controls_.widget(control)) widget->setFocus(Qt::OtherFocusReason);
+    if (QWidget* widget = controls_->widget(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAbout::closeBox() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "AboutBox.h"
 #include "FormControls.h"
@@ -47,7 +48,9 @@ class frmAbout final : public QDialog, private ui::AboutView {
     void closeBox() override;
 
     qt::MessageBoxPresenter& messages_;
-    qt::FormControls controls_;
+    // Made once the window has its icon, whose drawing leaves no holes
+    // between the controls then.
+    std::optional<qt::FormControls> controls_;
     ui::AboutBox about_;
 };
 

@@ -19,13 +19,13 @@ namespace form = forms::frmSplash;
 frmSplash::frmSplash(std::function<void()> showMainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       showMainWindow_(std::move(showMainWindow)),
-      controls_(form::kControls, this, {Qt::AlignVCenter}),
       timeline_(*this) {
     setObjectName(QLatin1String(form::kName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(qt::programIcon());
     setWindowTitle(QLatin1String(form::kCaption));
     setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
+    controls_.emplace(form::kControls, this, qt::FormLook{Qt::AlignVCenter});
     // Centred on the screen; a frameless window gets no place from a window manager.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -43,8 +43,8 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
 }
 
 QWidget* frmSplash::logo(int frame) const {
-    const forms::Control* row = controls_.find("picLogo", frame);
-    return row ? controls_.widget(*row) : nullptr;
+    const forms::Control* row = controls_->find("picLogo", frame);
+    return row ? controls_->widget(*row) : nullptr;
 }
 
 int frmSplash::visibleLogoFrame() const {

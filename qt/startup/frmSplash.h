@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "FormControls.h"
 #include "SplashTimeline.h"
@@ -40,7 +41,9 @@ class frmSplash final : public QWidget, private ui::SplashView {
     QWidget* logo(int frame) const;
 
     std::function<void()> showMainWindow_;
-    qt::FormControls controls_;
+    // Made once the window has its icon, whose drawing leaves no holes
+    // between the controls then.
+    std::optional<qt::FormControls> controls_;
     ui::SplashTimeline timeline_;
     QTimer Timer1;
 };
