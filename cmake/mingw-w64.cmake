@@ -20,8 +20,7 @@ set(CMAKE_CXX_FLAGS_INIT "-Werror")
 # Static: the programs need no DLL beyond those Windows ships.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# ctest runs the Windows test programs through Wine.
-find_program(TENEBRIX_WINE NAMES wine wine64)
-if(TENEBRIX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TENEBRIX_WINE})
-endif()
+# ctest runs the Windows test programs through Wine, each run in a fresh,
+# private, quiet prefix of its own (never the developer's ~/.wine). The
+# script finds Wine when the tests run, so Wine may come after configuring.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

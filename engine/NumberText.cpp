@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+#include "Translate.h"
+
 namespace tenebrix {
 
 namespace {
@@ -27,11 +29,20 @@ std::string CounterText(std::int64_t moves) {
 }
 
 std::string LevelCaption(int level) {
-    return "Level: " + NumberText(level);
+    // TRANSLATORS: the level, under its scroll bar; bold, about 15 characters
+    // in all. %1 is the level written with a leading blank where a minus sign
+    // would go, so English shows two blanks after the colon ("Level:  5"):
+    // keep the blank before %1 too.
+    // xgettext:qt-format
+    return i18n::format(i18n::tr("Level: %1"), {NumberText(level)});
 }
 
 std::string ModeCaption(int mode) {
-    return "Mode " + NumberText(mode);
+    // TRANSLATORS: the mode (1 to 9: which pattern a click flips), under its
+    // scroll bar; bold, about 15 characters in all. %1 has a leading blank,
+    // as in "Level: %1".
+    // xgettext:qt-format
+    return i18n::format(i18n::tr("Mode %1"), {NumberText(mode)});
 }
 
 }  // namespace tenebrix

@@ -6,6 +6,7 @@
 
 #include "Canvas.h"
 #include "Palette.h"
+#include "Translate.h"
 
 namespace tenebrix::pictures {
 
@@ -61,7 +62,10 @@ Image tilePicture(int index, int scale) {
 }
 
 std::string tilePictureText(int index) {
-    return isTilePicture(index) ? "Change all tiles to black" : std::string();
+    // TRANSLATORS: the caption under the tile set's two sample tiles, and the
+    // player's task: make every tile dark ("black"). About 23 characters at
+    // most (121 pixels at 8 points).
+    return isTilePicture(index) ? N_("Change all tiles to black") : std::string();
 }
 
 }  // namespace tenebrix::pictures

@@ -121,7 +121,7 @@ std::optional<Message> StartSysInfo(Registry& registry, Launcher& launcher) {
         }
     } catch (const std::exception&) {
     }
-    return Message{kSysInfoUnavailableMessage, kSysInfoMessageTitle};
+    return Message{i18n::tr(kSysInfoUnavailableMessage), kSysInfoMessageTitle};
 }
 
 }  // namespace tenebrix::platform

@@ -12,6 +12,7 @@
 #include "Launcher.h"
 #include "Message.h"
 #include "Registry.h"
+#include "Translate.h"
 
 namespace tenebrix::platform {
 
@@ -25,8 +26,10 @@ inline constexpr const char* kSysInfoFolderValue = "MSINFO";
 // Windows folder, and a stand-in registry can store a folder path that suits.
 inline constexpr const char* kSysInfoProgramName = "\\MSINFO32.EXE";
 
+// TRANSLATORS: the About box's System Info... when no system information
+// tool can be found or started.
 inline constexpr const char* kSysInfoUnavailableMessage =
-    "System Information Is Unavailable At This Time";
+    N_("System Information Is Unavailable At This Time");
 // The About box shows it under the program's title.
 inline constexpr const char* kSysInfoMessageTitle = forms::frmAbout::kTitle;
 

@@ -10,6 +10,7 @@ TENEBRIX_PLAYER_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev
     fonts-liberation
+    gettext
 )
 
 # What the tests, benchmarks, fuzzing, valgrind runs and the package checks
@@ -53,6 +54,20 @@ install_missing_packages() {
     echo "Installing: ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# tool_missing STEP WHAT [WHAT IS LEFT UNDONE]: STEP cannot run a check it
+# promises because WHAT is missing. On a player's or contributor's machine
+# that is a SKIPPED line and the caller goes on; under CI (CI set, as CI
+# services set it), where the test command has installed everything, a
+# missing tool is a fault of the set-up: it fails, naming WHAT.
+tool_missing() {
+    if [ -n "${CI:-}" ]; then
+        echo "$1: FAILED: $2 is missing, and under CI every check must run" \
+            "(scripts/test installs what it needs)" >&2
+        exit 1
+    fi
+    echo "$1: SKIPPED: $2 is missing${3:+; $3}" >&2
 }
 
 # A cache entry's value in BUILD_DIR's CMakeCache.txt; empty when unset.
@@ -101,10 +116,31 @@ cache_has_options() {
     done
 }
 
+# The tools and headers of ours (TENEBRIX_* entries) that BUILD_DIR's cache
+# holds as not found, on one line.
+tools_not_found() {
+    sed -n 's/^\(TENEBRIX_[A-Za-z0-9_]*\):[A-Z]*=.*-NOTFOUND$/\1/p' "$1/CMakeCache.txt" | paste -sd ' '
+}
+
+# Succeeds when BUILD_DIR's cache holds a tool not found and something may
+# have been installed since: Debian's package list or a folder on PATH
+# changed after the cache was written. CMake looks such an entry up again
+# whenever it configures; without that a tool installed by a later step
+# would stay missing in this folder.
+cache_misses_a_new_tool() {
+    local dir=$1 place IFS=:
+    [ -n "$(tools_not_found "$dir")" ] || return 1
+    for place in /var/lib/dpkg/status $PATH; do
+        [ "$place" -nt "$dir/CMakeCache.txt" ] && return 0
+    done
+    return 1
+}
+
 # configure BUILD_DIR [cmake arguments...]: configures BUILD_DIR with Ninja;
 # configures it again when one of the options asked for differs from what
-# it holds. A folder made by another generator is left alone, with a word
-# on what to do, rather than mixed with a second build system.
+# it holds, or when a tool it did not find may be there now. A folder made by
+# another generator is left alone, with a word on what to do, rather than
+# mixed with a second build system.
 configure() {
     local dir=$1
     shift
@@ -117,9 +153,12 @@ configure() {
             return 1
         fi
         if [ -f "$dir/build.ninja" ] && cache_has_options "$dir" "$@"; then
-            return 0
+            cache_misses_a_new_tool "$dir" || return 0
+            echo "Configuring $dir again: it did not find $(tools_not_found "$dir")," \
+                "and something was installed since"
+        else
+            echo "Configuring $dir again with: $*"
         fi
-        echo "Configuring $dir again with: $*"
     fi
     cmake -S "$TENEBRIX_ROOT" -B "$dir" -G Ninja "$@"
 }

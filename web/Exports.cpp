@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's script calls: one plain C function per event of the
-// game's windows. Made once, at the first call, and alive for the page's life.
+// What the page's script calls: one plain C function per kind of event on
+// the game's windows, elements by their names. Every decision is the
+// game's; the script only reports. Made once, at the first call, and alive
+// for the page's life.
 #include <emscripten/emscripten.h>
 
 #include "JsPage.h"
-#include "MainMenuForm.h"
-#include "MainWindowForm.h"
 #include "NoSystemTools.h"
 #include "RandomSource.h"
 #include "WebGame.h"
@@ -24,6 +24,10 @@ web::WebGame& webGame() {
     return game;
 }
 
+const char* orEmpty(const char* text) {
+    return text ? text : "";
+}
+
 }  // namespace
 
 extern "C" {
@@ -34,37 +38,36 @@ EMSCRIPTEN_KEEPALIVE void tenebrix_start(int scale) {
 EMSCRIPTEN_KEEPALIVE void tenebrix_prepare_pictures() {
     webGame().preparePictures();
 }
-EMSCRIPTEN_KEEPALIVE int tenebrix_splash_tick() {
-    return webGame().splashTick() ? 1 : 0;
+// A web::Timer the game set; numbers only, so the page may call it while a
+// message box keeps the game waiting.
+EMSCRIPTEN_KEEPALIVE void tenebrix_timer(int timer) {
+    if (timer == static_cast<int>(web::Timer::Splash) ||
+        timer == static_cast<int>(web::Timer::StatusClock))
+        webGame().timer(static_cast<web::Timer>(timer));
 }
-// A forms::MenuCommand: from a menu item, a button or a shortcut.
-EMSCRIPTEN_KEEPALIVE void tenebrix_command(int command) {
-    if (command > 0 && command <= static_cast<int>(forms::MenuCommand::HelpAbout))
-        webGame().command(static_cast<forms::MenuCommand>(command));
+// Whether a window took the key, so the page's default action is prevented.
+EMSCRIPTEN_KEEPALIVE int tenebrix_key_down(const char* key, int alt, int ctrl, int shift,
+                                           int repeat) {
+    return webGame().keyDown(orEmpty(key), alt != 0, ctrl != 0, shift != 0, repeat != 0) ? 1 : 0;
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_sysinfo() {
-    webGame().cmdSysInfo_Click();
+EMSCRIPTEN_KEEPALIVE void tenebrix_click(const char* id) {
+    webGame().click(orEmpty(id));
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_tile_click(int tile) {
-    webGame().game().picTile_Click(tile);
+EMSCRIPTEN_KEEPALIVE void tenebrix_pointer(const char* id, int released) {
+    webGame().pointer(orEmpty(id), released ? ui::PointerEvent::Release : ui::PointerEvent::Move);
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_tile_move(int tile) {
-    webGame().game().picTile_MouseMove(tile);
+EMSCRIPTEN_KEEPALIVE void tenebrix_scroll(const char* id, const char* request, int thumbAt) {
+    webGame().scroll(orEmpty(id), orEmpty(request), thumbAt);
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_tile_number_move() {
-    webGame().game().lblTileNumbers_MouseMove();
+EMSCRIPTEN_KEEPALIVE void tenebrix_menu_item(const char* id) {
+    webGame().chooseMenuItem(orEmpty(id));
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_hide_move() {
-    webGame().game().HideMove();
+EMSCRIPTEN_KEEPALIVE void tenebrix_close_request(const char* id) {
+    webGame().closeRequest(orEmpty(id));
 }
-EMSCRIPTEN_KEEPALIVE void tenebrix_scroll_tile_set(int value) {
-    webGame().game().ScrollTileSet_Change(value);
-}
-EMSCRIPTEN_KEEPALIVE void tenebrix_scroll_mode(int value) {
-    webGame().game().ScrollMode_Change(value);
-}
-EMSCRIPTEN_KEEPALIVE void tenebrix_scroll_level(int value) {
-    webGame().game().ScrollLevel_Change(value);
+// No arguments: the page may call it while a message box is open.
+EMSCRIPTEN_KEEPALIVE void tenebrix_unload() {
+    webGame().unload();
 }
 
 }  // extern "C"

@@ -8,7 +8,6 @@
 #include "Markup.h"
 #include "PageMarkup.h"
 #include "ProgramIcon.h"
-#include "SplashForm.h"
 
 namespace tenebrix::web {
 
@@ -40,9 +39,7 @@ std::string hexColour(const pictures::Rgba& pixel) {
 std::string fontRules() {
     return ".form-font{font-family:" + familyList(forms::kFormFontFamilies) +
            ";font-size:" + pointSize(forms::kFormFont) +
-           "}\n.form-font .bold{font-size:" + pointSize(forms::kBoldCaptionFont) +
-           ";font-weight:bold}\n.splash-font{font-family:" +
-           familyList(forms::frmSplash::kFontFamilies) + "}\n";
+           "}\n.splash-font{font-family:" + familyList(forms::kSplashFontFamilies) + "}\n";
 }
 
 std::string programIconSvg() {

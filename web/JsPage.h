@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page as the browser's script keeps it: each call goes to the page
-// object of web/site/tenebrix.js.
+// object of web/site/page.js.
 #pragma once
 
 #include "Page.h"
@@ -16,13 +16,28 @@ class JsPage final : public Page {
     void setAccessibleName(const std::string& id, const std::string& name) override;
     void setScrollValue(const std::string& id, int value) override;
     void focus(const std::string& id) override;
+    std::string focusedId() const override;
     void definePicture(int key, const pictures::Image& image) override;
     void showPicture(const std::string& id, int key) override;
     void showWindow(const std::string& id) override;
     void showModal(const std::string& id) override;
     void closeWindow(const std::string& id) override;
-    MessageAnswer showMessage(const Message& message) override;
+    ui::Placement windowPlacement(const std::string& id) const override;
+    void openMenu(const std::string& id) override;
+    std::string openMenuId() const override;
+    void closeMenus() override;
+    void openMessage(const Message& message) override;
+    MessageEvent nextMessageEvent() override;
+    void closeMessage() override;
     std::string openHelp(const std::string& path) override;
+    void setTimer(Timer timer, int milliseconds) override;
+    bool saveSetting(const std::string& application, const std::string& section,
+                     const std::string& key, const std::string& value) override;
+    std::string decimalSeparator() const override;
+    platform::LocalTime localTime() const override;
+    std::string shortDate(const platform::LocalTime& time) const override;
+    std::string shortTime(const platform::LocalTime& time) const override;
+    bool shortTimeShowsSeconds() const override;
     void exit() override;
 };
 

@@ -3,7 +3,11 @@
 // place, under its own name, with its caption, access key and role.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
+
+#include "Control.h"
 
 namespace tenebrix::web {
 
@@ -14,11 +18,14 @@ std::string gamePage();
 std::string splashMarkup();
 std::string mainWindowMarkup();
 std::string menuBarMarkup();
-std::string settingsFrameMarkup();
 std::string aboutBoxMarkup();
 std::string messageBoxMarkup();
 // The fonts of the windows, as CSS rules.
 std::string fontRules();
+
+// The controls of a window's `table` that lie in `container` (a frame's
+// name; empty for the window itself), those of a frame inside it.
+std::string controlsMarkup(std::span<const forms::Control> table, std::string_view container = "");
 
 // The program icon as an SVG picture, one rectangle per run of equal pixels.
 std::string programIconSvg();

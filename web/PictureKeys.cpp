@@ -4,14 +4,13 @@
 
 #include <algorithm>
 
-#include "AboutForm.h"
-#include "ControlNames.h"
+#include "AboutControls.h"
 #include "LogoFrames.h"
+#include "MainWindowControls.h"
 #include "ModeDiagrams.h"
 #include "Page.h"
 #include "ProgramIcon.h"
-#include "Settings.h"
-#include "SplashForm.h"
+#include "SplashControls.h"
 #include "TilePictures.h"
 
 namespace tenebrix::web {
@@ -25,9 +24,11 @@ static int deviceScale(int scale) {
 }
 
 void showSplashPictures(Page& page, int scale) {
-    for (int frame = 0; frame < pictures::kLogoFrameCount; ++frame) {
-        page.definePicture(logoFrameKey(frame), pictures::logoFrame(frame, deviceScale(scale)));
-        page.showPicture(forms::arrayName(forms::frmSplash::kLogoName, frame), logoFrameKey(frame));
+    for (const forms::Control& box : forms::frmSplash::kControls) {
+        if (box.picture != forms::StartPicture::LogoFrame) continue;
+        page.definePicture(logoFrameKey(box.index),
+                           pictures::logoFrame(box.index, deviceScale(scale)));
+        page.showPicture(box.fullName(), logoFrameKey(box.index));
     }
 }
 
@@ -35,13 +36,17 @@ void showWindowPictures(Page& page, int scale) {
     scale = deviceScale(scale);
     for (int index = 1; index <= pictures::kTilePictureCount; ++index)
         page.definePicture(index, pictures::tilePicture(index, scale));
-    for (int mode = kMinMode; mode <= kMaxMode; ++mode) {
-        page.definePicture(modeDiagramKey(mode), pictures::modeDiagram(mode, scale));
-        page.showPicture(forms::arrayName("picMode", mode), modeDiagramKey(mode));
+    for (const forms::Control& box : forms::frmMain::kControls) {
+        if (box.picture != forms::StartPicture::ModeDiagram) continue;
+        page.definePicture(modeDiagramKey(box.index), pictures::modeDiagram(box.index, scale));
+        page.showPicture(box.fullName(), modeDiagramKey(box.index));
     }
     page.definePicture(kProgramIconKey, pictures::programIcon(scale));
     page.definePicture(kAboutPictureKey, pictures::aboutPicture(scale));
-    page.showPicture(forms::frmAbout::kIconName, kAboutPictureKey);
+    for (const forms::Control& box : forms::frmAbout::kControls) {
+        if (box.picture == forms::StartPicture::AboutPicture)
+            page.showPicture(box.fullName(), kAboutPictureKey);
+    }
 }
 
 }  // namespace tenebrix::web

@@ -1,35 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game on the web page: start, menu commands, help and the About box.
+// The game on the web page: the page's events, by element name, turned into
+// calls on the windows' rules.
 #include "WebGame.h"
 
+#include <array>
+#include <optional>
 #include <utility>
 
 #include "AboutForm.h"
-#include "GameCommands.h"
 #include "MainWindowForm.h"
-#include "MenuLookup.h"
-#include "Page.h"
 #include "PictureKeys.h"
-#include "SystemInfo.h"
-#include "VersionLine.h"
+#include "SplashForm.h"
+#include "TabOrder.h"
+#include "WindowKeys.h"
 
 namespace tenebrix::web {
 
 namespace frm = forms::frmMain;
-using forms::MenuCommand;
+using forms::Control;
+using forms::ControlKind;
+
+namespace {
+
+// The scroll bar's requests as the page's script names them.
+std::optional<ui::ScrollRequest> scrollRequestNamed(std::string_view name) {
+    using ui::ScrollRequest;
+    constexpr std::array<std::pair<std::string_view, ScrollRequest>, 8> kRequests{{
+        {"LineLeft", ScrollRequest::LineLeft},
+        {"LineRight", ScrollRequest::LineRight},
+        {"PageLeft", ScrollRequest::PageLeft},
+        {"PageRight", ScrollRequest::PageRight},
+        {"First", ScrollRequest::First},
+        {"Last", ScrollRequest::Last},
+        {"ThumbTrack", ScrollRequest::ThumbTrack},
+        {"ThumbRelease", ScrollRequest::ThumbRelease},
+    }};
+    for (const auto& [known, request] : kRequests) {
+        if (name == known) return request;
+    }
+    return std::nullopt;
+}
+
+const forms::Menu* menuNamed(std::string_view name) {
+    for (const forms::Menu& menu : forms::kMainMenu) {
+        if (name == menu.name) return &menu;
+    }
+    return nullptr;
+}
+
+const forms::MenuItem* itemNamed(const forms::Menu& menu, std::string_view name) {
+    for (const forms::MenuItem& item : menu.items) {
+        if (!item.isSeparator() && name == item.name) return &item;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 WebGame::WebGame(Page& page, RandomSource& random, SystemAccess system, std::string helpPath)
     : page_(page),
-      display_(page),
-      game_(display_, random),
-      splash_(page, [this] { showMainWindow(); }),
-      system_(system),
-      helpPath_(std::move(helpPath)) {}
+      settings_(page),
+      clock_(page),
+      view_(page, *this),
+      window_(view_, {random, settings_, clock_, std::move(helpPath)}),
+      splashView_(page, *this),
+      splash_(splashView_),
+      aboutView_(page, *this),
+      about_(aboutView_, system.registry, system.launcher) {}
 
 void WebGame::start(int scale) {
     scale_ = scale;
     showSplashPictures(page_, scale_);
-    splash_.show();
+    splashView_.show();
 }
 
 void WebGame::preparePictures() {
@@ -38,63 +80,146 @@ void WebGame::preparePictures() {
     picturesReady_ = true;
 }
 
-// Loaded as it is shown, before the page paints again; Hint has the focus.
+void WebGame::timer(Timer timer) {
+    switch (timer) {
+        case Timer::Splash:
+            splash_.Timer1_Timer();
+            return;
+        case Timer::StatusClock:
+            if (mainShown_) page_.setTimer(Timer::StatusClock, window_.clockTick());
+            return;
+    }
+}
+
+// Loaded as it is shown, before the page paints again; the status bar's
+// clock starts with it.
 void WebGame::showMainWindow() {
     preparePictures();
     page_.showWindow(frm::kName);
-    game_.Form_Load();
-    page_.focus(frm::cmdHint.name);
+    mainShown_ = true;
+    window_.Form_Load();
+    page_.focus(frm::kFocusAtStart);
+    timer(Timer::StatusClock);
 }
 
-void WebGame::command(MenuCommand command) {
-    if (forms::runGameCommand(game_, command)) return;
-    switch (command) {
-        case MenuCommand::Exit:
-            page_.exit();
-            break;
-        case MenuCommand::ViewStatusBar:
-            mnuViewStatusBar_Click();
-            break;
-        case MenuCommand::HelpContents:
-            mnuHelpContents_Click();
-            break;
-        case MenuCommand::HelpAbout:
-            mnuHelpAbout_Click();
-            break;
-        default:
-            break;
-    }
-}
-
-// Nothing else moves: without the status bar its strip is bare window.
-void WebGame::mnuViewStatusBar_Click() {
-    statusBarShown_ = !statusBarShown_;
-    page_.setVisible(frm::kStatusBarName, statusBarShown_);
-    page_.setChecked(menuItemName(MenuCommand::ViewStatusBar), statusBarShown_);
-}
-
-void WebGame::mnuHelpContents_Click() {
-    if (helpPath_.empty()) {
-        page_.showMessage(
-            {frm::kNoHelpMessage, frm::kCaption, MessageButtons::Ok, MessageIcon::Information});
-        return;
-    }
-    const std::string failure = page_.openHelp(helpPath_);
-    if (!failure.empty()) page_.showMessage({failure, frm::kCaption});
+// The window's close box, File > Exit: the page has nothing left to show.
+void WebGame::closeMainWindow() {
+    if (!mainShown_) return;
+    window_.Form_Unload();
+    mainShown_ = false;
+    page_.setTimer(Timer::StatusClock, 0);
+    page_.closeWindow(frm::kName);
+    page_.exit();
 }
 
 // A fresh box each time: the title and the version line are written anew.
-void WebGame::mnuHelpAbout_Click() {
-    namespace about = forms::frmAbout;
-    page_.setText(about::lblVersion.name, forms::VersionLine(forms::kProgramVersion));
-    page_.setText(about::lblTitle.name, about::kTitle);
-    page_.showModal(about::kName);
+void WebGame::showAboutBox() {
+    about_.Form_Load();
+    aboutView_.show();
 }
 
-// The About box stays open behind the message.
-void WebGame::cmdSysInfo_Click() {
-    if (auto failure = platform::StartSysInfo(system_.registry, system_.launcher))
-        page_.showMessage(*failure);
+bool WebGame::keyDown(std::string_view name, bool alt, bool ctrl, bool shift, bool repeat) {
+    const ui::KeyPress key = ui::keyPressFromName(name, alt, ctrl, shift, repeat);
+    if (aboutView_.isOpen()) return about_.keyDown(key, aboutView_.focusedControl());
+    if (!mainShown_) {
+        // Esc asks the splash to close; it is ignored like every other key.
+        if (splashView_.isOpen() && key.is(ui::Key::Escape)) closeRequest(forms::frmSplash::kName);
+        return false;
+    }
+    if (menuKey(key)) return true;
+    return window_.keyDown(key, view_.focusedControl());
+}
+
+// A key while a menu is dropped down.
+bool WebGame::menuKey(const ui::KeyPress& key) {
+    using Kind = ui::MenuKeyAction::Kind;
+    const forms::Menu* open = menuNamed(page_.openMenuId());
+    if (!open) return false;
+    const ui::MenuKeyAction action = ui::menuKey(key, open, itemNamed(*open, page_.focusedId()));
+    switch (action.kind) {
+        case Kind::NotForTheMenu:
+            return false;
+        case Kind::Close:
+            page_.closeMenus();
+            return true;
+        case Kind::CloseAndPass:
+            page_.closeMenus();
+            return false;
+        case Kind::FocusItem:
+            if (action.item) page_.focus(action.item->name);
+            return true;
+        case Kind::OpenMenu:
+            page_.openMenu(action.menu->name);
+            if (action.item) page_.focus(action.item->name);
+            return true;
+        case Kind::Choose:
+            page_.closeMenus();
+            window_.command(action.item->command);
+            return true;
+        case Kind::Nothing:
+            return true;
+    }
+    return false;
+}
+
+void WebGame::click(std::string_view id) {
+    if (aboutView_.isOpen()) {
+        const Control* button = forms::findControlByFullName(forms::frmAbout::kControls, id);
+        if (button && button->kind == ControlKind::Button) about_.buttonClicked(*button);
+        return;
+    }
+    if (!mainShown_) return;
+    const Control* control = forms::findControlByFullName(frm::kControls, id);
+    if (!control) return;
+    if (control->boardTile) {
+        window_.tileClicked(control->index);
+    } else if (control->kind == ControlKind::Button) {
+        window_.buttonClicked(*control);
+    }
+}
+
+void WebGame::pointer(std::string_view id, ui::PointerEvent event) {
+    if (!mainShown_ || aboutView_.isOpen()) return;
+    if (id == kClientAreaId) {
+        window_.pointerMoved(nullptr, event);
+    } else if (const Control* control = forms::findControlByFullName(frm::kControls, id)) {
+        window_.pointerMoved(control, event);
+    }
+}
+
+void WebGame::scroll(std::string_view id, std::string_view request, int thumbAt) {
+    if (!mainShown_ || aboutView_.isOpen()) return;
+    const Control* bar = forms::findControlByFullName(frm::kControls, id);
+    const auto scrollRequest = scrollRequestNamed(request);
+    if (!bar || bar->kind != ControlKind::ScrollBar || !scrollRequest) return;
+    window_.scrolled(*bar, view_.scrollValue(*bar), *scrollRequest, thumbAt);
+}
+
+void WebGame::chooseMenuItem(std::string_view id) {
+    if (!mainShown_ || aboutView_.isOpen()) return;
+    for (const forms::Menu& menu : forms::kMainMenu) {
+        if (const forms::MenuItem* item = itemNamed(menu, id)) {
+            window_.command(item->command);
+            return;
+        }
+    }
+}
+
+void WebGame::closeRequest(std::string_view id) {
+    if (id == forms::frmSplash::kName) {
+        // Refused until the splash has handed over, when it is gone already.
+        if (splash_.mayClose() && splashView_.isOpen()) splashView_.unloadSplash();
+    } else if (id == forms::frmAbout::kName) {
+        aboutView_.closeBox();
+    } else if (id == frm::kName) {
+        closeMainWindow();
+    }
+}
+
+// Whatever is open, the game window's place is written, each time the
+// page is left while the window is up.
+void WebGame::unload() {
+    if (mainShown_) window_.Form_Unload();
 }
 
 }  // namespace tenebrix::web

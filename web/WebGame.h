@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game on the web page: the splash, the game window with its menu
-// commands, and the About box, over the same engine as the desktop.
+// The game on the web page: the splash, the game window and the About box,
+// each run by the windows' shared rules (ui/behaviour) over the same engine
+// as the desktop. The page's script reports what the player does, by the
+// names of the page's elements, and shows what it is told.
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "Game.h"
-#include "MainMenuForm.h"
-#include "SplashScreen.h"
-#include "WebDisplay.h"
+#include "MainWindow.h"
+#include "MainWindowPage.h"
+#include "Page.h"
+#include "WindowPages.h"
 
 namespace tenebrix {
 class RandomSource;
@@ -21,15 +24,13 @@ class Launcher;
 
 namespace tenebrix::web {
 
-class Page;
-
 // Where the system information tool would be found, and how it would start.
 struct SystemAccess {
     platform::Registry& registry;
     platform::Launcher& launcher;
 };
 
-class WebGame {
+class WebGame : private PageWindows {
   public:
     // `helpPath` is the help page's address; empty for a build without help.
     WebGame(Page& page, RandomSource& random, SystemAccess system, std::string helpPath);
@@ -40,30 +41,52 @@ class WebGame {
     // The game window's pictures, drawn while the splash is up; at the
     // latest when the game window is shown.
     void preparePictures();
-    bool splashTick() { return splash_.tick(); }
+    // A timer the game set on the page has gone off.
+    void timer(Timer timer);
 
-    // A menu item or a button; each button does what its menu item does.
-    void command(forms::MenuCommand command);
-    void cmdSysInfo_Click();
+    // A key pressed on the page (KeyboardEvent.key and its modifiers);
+    // true when a window took it, so the browser does nothing more with it.
+    bool keyDown(std::string_view key, bool alt, bool ctrl, bool shift, bool repeat);
+    // A click on the element `id`: a button or a tile.
+    void click(std::string_view id);
+    // The pointer moved, or a mouse button came up, over the element `id`.
+    void pointer(std::string_view id, ui::PointerEvent event);
+    // The player works the scroll bar `id`: `request` is a ui::ScrollRequest
+    // by name ("LineLeft", "PageRight", "ThumbRelease", ...).
+    void scroll(std::string_view id, std::string_view request, int thumbAt);
+    // A menu item chosen with the mouse.
+    void chooseMenuItem(std::string_view id);
+    // The window `id` is asked to close: its close box, or Esc as the
+    // browser's request to close what is in front.
+    void closeRequest(std::string_view id);
+    // The player leaves the page.
+    void unload();
 
-    Game& game() { return game_; }
-    bool statusBarShown() const { return statusBarShown_; }
+    const Game& game() const { return window_.game(); }
+    bool statusBarShown() const { return window_.statusBarShown(); }
 
   private:
-    void showMainWindow();
-    void mnuViewStatusBar_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpAbout_Click();
+    // PageWindows
+    void showMainWindow() override;
+    void closeMainWindow() override;
+    void closeOtherWindows() override { aboutView_.closeWithMainWindow(); }
+    void showAboutBox() override;
+    void aboutBoxClosed() override { window_.aboutBoxClosed(); }
+
+    bool menuKey(const ui::KeyPress& key);
 
     Page& page_;
-    WebDisplay display_;
-    Game game_;
-    SplashScreen splash_;
-    SystemAccess system_;
-    std::string helpPath_;
+    PageSettingsStore settings_;
+    PageClock clock_;
+    MainWindowPage view_;
+    ui::MainWindow window_;
+    SplashPage splashView_;
+    ui::SplashTimeline splash_;
+    AboutPage aboutView_;
+    ui::AboutBox about_;
     int scale_ = 1;
     bool picturesReady_ = false;
-    bool statusBarShown_ = true;
+    bool mainShown_ = false;
 };
 
 }  // namespace tenebrix::web

@@ -56,7 +56,7 @@ void paintPictureBox(HWND box, const PictureBoxState& state) {
     RECT inside;
     GetClientRect(box, &inside);
     const COLORREF back = screenColour(state.back);
-    const int border = state.style.border == Border::Sunken ? 2 * state.scale : 0;
+    const int border = state.style.border == forms::Border::Sunken ? 2 * state.scale : 0;
     InflateRect(&inside, -border, -border);
     HBRUSH brush = CreateSolidBrush(back);
     FillRect(dc, &inside, brush);
@@ -73,24 +73,6 @@ void paintPictureBox(HWND box, const PictureBoxState& state) {
     }
     if (state.style.tile && GetFocus() == box) DrawFocusRect(dc, &inside);
     EndPaint(box, &paint);
-}
-
-bool handleTileKey(HWND box, WPARAM key) {
-    switch (key) {
-        case VK_SPACE:
-        case VK_RETURN:
-            clickTile(box);
-            return true;
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            SendMessageW(GetParent(box), kTileArrowMessage, static_cast<WPARAM>(GetDlgCtrlID(box)),
-                         static_cast<LPARAM>(key));
-            return true;
-        default:
-            return false;
-    }
 }
 
 // A press and a release on the same box is a click, as with a button.
@@ -123,11 +105,11 @@ LRESULT CALLBACK pictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
             return pictureBoxPointer(box, *state, message, lParam);
+        // The game's keys reach the window's rules before the dialog
+        // manager; what they leave of the arrows is the tile's, not a move
+        // to the next control.
         case WM_GETDLGCODE:
             return state->style.tile ? DLGC_WANTARROWS | DLGC_WANTCHARS : 0;
-        case WM_KEYDOWN:
-            if (state->style.tile && handleTileKey(box, wParam)) return 0;
-            break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             InvalidateRect(box, nullptr, FALSE);
@@ -157,8 +139,8 @@ void paintLabel(HWND label, const LabelState& state) {
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
     UINT format = DT_NOPREFIX | (state.style.wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-    if (state.style.align == Align::Centre) format |= DT_CENTER;
-    if (state.style.align == Align::Right) format |= DT_RIGHT;
+    if (state.style.align == forms::TextAlign::Centre) format |= DT_CENTER;
+    if (state.style.align == forms::TextAlign::Right) format |= DT_RIGHT;
     const std::wstring text = [&] {
         std::wstring buffer(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
         buffer.resize(static_cast<std::size_t>(
@@ -247,7 +229,8 @@ void registerControlClasses(HINSTANCE instance) {
 }
 
 HWND createPictureBox(HWND parent, int id, const RECT& place, PictureBoxStyle style) {
-    HWND box = createChild(parent, kPictureBoxClass, L"", style.tile ? WS_TABSTOP : 0, id, place);
+    const DWORD tabStop = style.tile ? WS_TABSTOP : 0;
+    HWND box = createChild(parent, kPictureBoxClass, L"", tabStop, id, place, style.visible);
     auto state = std::make_unique<PictureBoxState>();
     state->style = style;
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
@@ -282,12 +265,12 @@ void setPictureScale(HWND box, int scale) {
 
 int borderWidth(HWND box) {
     const auto* state = boxState(box);
-    return state && state->style.border == Border::Sunken ? 2 * state->scale : 0;
+    return state && state->style.border == forms::Border::Sunken ? 2 * state->scale : 0;
 }
 
 HWND createLabel(HWND parent, int id, const RECT& place, const std::wstring& caption,
                  LabelStyle style) {
-    HWND label = createChild(parent, kLabelClass, caption, 0, id, place);
+    HWND label = createChild(parent, kLabelClass, caption, 0, id, place, style.visible);
     auto state = std::make_unique<LabelState>();
     state->style = style;
     SetWindowLongPtrW(label, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Colour.h"
+#include "Control.h"
 #include "Image.h"
 
 namespace tenebrix::win32 {
@@ -16,8 +17,6 @@ namespace tenebrix::win32 {
 // Sent to a control's parent: wParam the control's identifier, lParam the
 // pointer message (WM_MOUSEMOVE, WM_LBUTTONUP, ...) the control received.
 inline constexpr UINT kChildPointerMessage = WM_APP + 1;
-// Sent by a tile to its parent for an arrow key: wParam the identifier, lParam the key.
-inline constexpr UINT kTileArrowMessage = WM_APP + 2;
 
 inline constexpr const wchar_t* kPictureBoxClass = L"TenebrixPictureBox";
 inline constexpr const wchar_t* kLabelClass = L"TenebrixLabel";
@@ -25,13 +24,12 @@ inline constexpr const wchar_t* kLabelClass = L"TenebrixLabel";
 // Registers both classes once per program.
 void registerControlClasses(HINSTANCE instance);
 
-enum class Border { None, Sunken };
-
 struct PictureBoxStyle {
-    Border border = Border::None;
-    // A board tile: a tab stop that plays on a click, the space bar or Enter
-    // and passes arrow keys to its parent (kTileArrowMessage).
+    forms::Border border = forms::Border::None;
+    // A board tile: a tab stop that takes the arrow keys and is clicked by
+    // a press and a release over it (WM_COMMAND, BN_CLICKED to its parent).
     bool tile = false;
+    bool visible = true;
 };
 
 HWND createPictureBox(HWND parent, int id, const RECT& place, PictureBoxStyle style);
@@ -43,11 +41,10 @@ Colour backColour(HWND box);
 void setPictureScale(HWND box, int scale);
 int borderWidth(HWND box);
 
-enum class Align { Left, Centre, Right };
-
 struct LabelStyle {
-    Align align = Align::Left;
+    forms::TextAlign align = forms::TextAlign::Left;
     bool wordWrap = false;
+    bool visible = true;
 };
 
 HWND createLabel(HWND parent, int id, const RECT& place, const std::wstring& caption,

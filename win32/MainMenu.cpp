@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu bar and the shortcuts of the main window.
+// The menu bar of the main window.
 #include "MainMenu.h"
 
-#include <cctype>
-#include <utility>
-#include <vector>
-
-#include "MainControls.h"
-#include "MainWindowForm.h"
+#include "ControlIds.h"
+#include "MainMenuForm.h"
 #include "WideText.h"
 
 namespace tenebrix::win32 {
@@ -43,26 +39,6 @@ HMENU createMainMenu() {
                     widen(menu.caption).c_str());
     }
     return bar;
-}
-
-HACCEL createMainAccelerators() {
-    std::vector<ACCEL> keys;
-    for (const forms::Menu& menu : forms::kMainMenu) {
-        for (const forms::MenuItem& item : menu.items) {
-            if (item.ctrlShortcut) {
-                keys.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(item.ctrlShortcut),
-                                static_cast<WORD>(menuId(item.command))});
-            }
-        }
-    }
-    for (const auto& [button, id] : {std::pair{forms::frmMain::cmdHint, kCmdHint},
-                                     std::pair{forms::frmMain::cmdNewPuzzle, kCmdNewPuzzle},
-                                     std::pair{forms::frmMain::cmdReset, kCmdReset}}) {
-        const char key = forms::accessKeyOf(button.caption);
-        const auto virtualKey = static_cast<WORD>(std::toupper(static_cast<unsigned char>(key)));
-        keys.push_back({FALT | FVIRTKEY, virtualKey, static_cast<WORD>(id)});
-    }
-    return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace tenebrix::win32

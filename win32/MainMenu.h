@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's menu bar and keyboard shortcuts, made from the forms.
+// The main window's menu bar, made from the menu table. Its shortcuts (Ctrl
+// and a letter) and access keys are the window's rules' (WindowKeys.h), so
+// the window has no accelerator table of its own.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +11,5 @@ namespace tenebrix::win32 {
 // File, View and Help with their items, access keys, shortcut texts and
 // check marks as at start.
 HMENU createMainMenu();
-
-// Ctrl+H, Ctrl+N and Ctrl+R run the File menu's items; Alt+H, Alt+N and
-// Alt+R press the buttons. The Hint button and the Help menu both claim
-// Alt+H: the window's own control comes first, as on every system the game
-// runs on; the Help menu stays reachable with F10 and the arrows.
-HACCEL createMainAccelerators();
 
 }  // namespace tenebrix::win32

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "MainWindowForm.h"
+#include "NativeEvents.h"
 #include "RandomSource.h"
 #include "SystemServices.h"
 #include "WideText.h"
@@ -21,10 +22,20 @@ void prepareProcess() {
     InitCommonControlsEx(&controls);
 }
 
-bool routeKeyboard(const frmMain& main, MSG& message) {
+bool routeKeyboard(frmMain& main, MSG& message) {
     HWND window = main.window();
     if (!window || (message.hwnd != window && !IsChild(window, message.hwnd))) return false;
-    if (TranslateAcceleratorW(window, main.accelerators(), &message)) return true;
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (main.keyDown(keyPressOf(message))) return true;
+            break;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            return false;
+        default:
+            break;
+    }
     return IsDialogMessageW(window, &message);
 }
 

@@ -14,8 +14,10 @@ class frmMain;
 void prepareProcess();
 
 // Gives a keyboard message meant for the main window or one of its
-// controls to its shortcuts and its tab chain; true when they took it.
-bool routeKeyboard(const frmMain& main, MSG& message);
+// controls to the window's rules first, then what they leave to the tab
+// chain; true when it needs no dispatching. Characters bypass the tab
+// chain, whose dialog manager would take a plain letter for an access key.
+bool routeKeyboard(frmMain& main, MSG& message);
 
 // Runs the whole program; returns its exit status.
 int runProgram(HINSTANCE instance);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows need from outside them: chance, the settings store, the
 // help viewer, message boxes, the registry, the program launcher and the
-// clock. Passed in, so tests can replace each; all outlive the windows.
+// clock. Passed in, so tests can replace each; all outlive the windows. The
+// settings store, registry, launcher and clock are the platform's shared
+// interfaces; the help viewer and message boxes take a window as owner.
 #pragma once
 
 #include <windows.h>
@@ -10,23 +12,16 @@
 #include <string>
 
 #include "Launcher.h"
+#include "LocalClock.h"
 #include "Message.h"
 #include "Registry.h"
+#include "SettingsStore.h"
 
 namespace tenebrix {
 class RandomSource;
 }
 
 namespace tenebrix::win32 {
-
-// The per-user settings store, written only.
-class SettingsStore {
-  public:
-    virtual ~SettingsStore() = default;
-    // Returns false when the store could not be written; never throws.
-    virtual bool SaveSetting(const std::wstring& appName, const std::wstring& section,
-                             const std::wstring& key, const std::wstring& value) = 0;
-};
 
 class HelpViewer {
   public:
@@ -43,21 +38,14 @@ class MessageBoxes {
     virtual MessageAnswer show(HWND owner, const Message& message) = 0;
 };
 
-class Clock {
-  public:
-    virtual ~Clock() = default;
-    // The local date and time.
-    virtual SYSTEMTIME now() = 0;
-};
-
 struct Services {
     RandomSource& random;
-    SettingsStore& settings;
+    platform::SettingsStore& settings;
     HelpViewer& help;
     MessageBoxes& messages;
     platform::Registry& registry;
     platform::Launcher& launcher;
-    Clock& clock;
+    platform::LocalClock& clock;
     // Empty: the game was built without help.
     std::wstring helpFilePath;
 };

@@ -10,12 +10,13 @@
 
 namespace tenebrix::win32 {
 
-bool RegistrySettingsStore::SaveSetting(const std::wstring& appName, const std::wstring& section,
-                                        const std::wstring& key, const std::wstring& value) {
-    const std::wstring keyPath = L"Software\\" + appName + L"\\" + section;
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetKeyValueW(HKEY_CURRENT_USER, keyPath.c_str(), key.c_str(), REG_SZ, value.c_str(),
-                           bytes) == ERROR_SUCCESS;
+bool RegistrySettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                        const std::string& key, const std::string& value) {
+    const std::wstring keyPath = L"Software\\" + widen(appName) + L"\\" + widen(section);
+    const std::wstring text = widen(value);
+    const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    return RegSetKeyValueW(HKEY_CURRENT_USER, keyPath.c_str(), widen(key).c_str(), REG_SZ,
+                           text.c_str(), bytes) == ERROR_SUCCESS;
 }
 
 namespace {
@@ -67,10 +68,44 @@ MessageAnswer SystemMessageBoxes::show(HWND owner, const Message& message) {
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-SYSTEMTIME SystemClock::now() {
+platform::LocalTime SystemClock::now() {
     SYSTEMTIME local;
     GetLocalTime(&local);
-    return local;
+    return {local.wYear,   local.wMonth,  local.wDay,         local.wHour,
+            local.wMinute, local.wSecond, local.wMilliseconds};
+}
+
+namespace {
+
+// With its day of the week, which a format may name.
+SYSTEMTIME systemTime(const platform::LocalTime& time) {
+    SYSTEMTIME system{};
+    system.wYear = static_cast<WORD>(time.year);
+    system.wMonth = static_cast<WORD>(time.month);
+    system.wDay = static_cast<WORD>(time.day);
+    system.wHour = static_cast<WORD>(time.hour);
+    system.wMinute = static_cast<WORD>(time.minute);
+    system.wSecond = static_cast<WORD>(time.second);
+    system.wMilliseconds = static_cast<WORD>(time.millisecond);
+    FILETIME file;
+    if (SystemTimeToFileTime(&system, &file)) FileTimeToSystemTime(&file, &system);
+    return system;
+}
+
+}  // namespace
+
+std::string SystemClock::shortDate(const platform::LocalTime& time) {
+    const SYSTEMTIME system = systemTime(time);
+    wchar_t text[128] = L"";
+    GetDateFormatEx(locale(), DATE_SHORTDATE, &system, nullptr, text, 128, nullptr);
+    return narrow(text);
+}
+
+std::string SystemClock::shortTime(const platform::LocalTime& time) {
+    const SYSTEMTIME system = systemTime(time);
+    wchar_t text[128] = L"";
+    GetTimeFormatEx(locale(), TIME_NOSECONDS, &system, nullptr, text, 128);
+    return narrow(text);
 }
 
 bool ProgramLauncher::fileExists(const std::string& path) {

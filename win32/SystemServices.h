@@ -2,17 +2,19 @@
 // The real services of Services.h, on the system's own calls.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "Services.h"
 
 namespace tenebrix::win32 {
 
-// Writes under HKEY_CURRENT_USER\Software\<application>\<section>, as text.
-class RegistrySettingsStore final : public SettingsStore {
+// Writes under HKEY_CURRENT_USER\Software\<application>\<section>, as text;
+// the UTF-8 names and value go to the registry as the wide text they spell.
+class RegistrySettingsStore final : public platform::SettingsStore {
   public:
-    bool SaveSetting(const std::wstring& appName, const std::wstring& section,
-                     const std::wstring& key, const std::wstring& value) override;
+    bool SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
 };
 
 // Opens the help file through the shell with the viewer the system has for
@@ -34,9 +36,22 @@ class SystemMessageBoxes final : public MessageBoxes {
     MessageAnswer show(HWND owner, const Message& message) override;
 };
 
-class SystemClock final : public Clock {
+// The local time, and the date and time as the player's system writes them
+// short (the date in its short format, the time in its own without
+// seconds), for the locale `localeName` ("ko-KR"); empty for the player's.
+class SystemClock final : public platform::LocalClock {
   public:
-    SYSTEMTIME now() override;
+    explicit SystemClock(std::wstring localeName = {}) : locale_(std::move(localeName)) {}
+    platform::LocalTime now() override;
+    std::string shortDate(const platform::LocalTime& time) override;
+    std::string shortTime(const platform::LocalTime& time) override;
+    bool shortTimeShowsSeconds() override { return false; }
+
+  private:
+    const wchar_t* locale() const {
+        return locale_.empty() ? LOCALE_NAME_USER_DEFAULT : locale_.c_str();
+    }
+    std::wstring locale_;
 };
 
 // Starts a program by its path, taken whole: Windows keeps the system

@@ -23,9 +23,10 @@ RECT screenOf(HWND window) {
 }
 
 HWND createChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
-                 int id, const RECT& place) {
+                 int id, const RECT& place, bool visible) {
+    const DWORD shown = visible ? WS_VISIBLE : 0;
     return CreateWindowExW(
-        0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left,
+        0, className, text.c_str(), WS_CHILD | shown | WS_CLIPSIBLINGS | style, place.left,
         place.top, place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);

@@ -17,8 +17,8 @@ HFONT createFont(const char* family, double points, bool bold, Dpi dpi);
 // The whole of the screen `window` is on, the primary one when it is on none.
 RECT screenOf(HWND window);
 
-// A child control of `parent` at `place`, visible, clipped by its siblings.
+// A child control of `parent` at `place`, clipped by its siblings.
 HWND createChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
-                 int id, const RECT& place);
+                 int id, const RECT& place, bool visible = true);
 
 }  // namespace tenebrix::win32

@@ -1,44 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About box as a modal dialog with its controls placed in twips.
+// The About box as a dialog with its controls placed in twips, and its
+// modal loop, which gives the keys to the box's rules before the dialog
+// manager sees them.
 #include "frmAbout.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "AboutForm.h"
+#include "ControlIds.h"
 #include "Controls.h"
 #include "Dpi.h"
-#include "Fonts.h"
+#include "NativeEvents.h"
 #include "PixelPicture.h"
-#include "ProgramIcon.h"
-#include "SystemInfo.h"
-#include "VersionLine.h"
+#include "TabOrder.h"
 #include "WideText.h"
-#include "WindowParts.h"
 
 namespace tenebrix::win32 {
 
 namespace about = forms::frmAbout;
+using forms::Control;
 
 namespace {
 
-HWND openAbout = nullptr;
-
-struct AboutState {
-    Services& services;
-    HFONT font = nullptr;
-    HFONT bold = nullptr;
-};
-
-HFONT aboutFont(Dpi dpi, forms::Font size) {
-    return createFont(forms::kFormFontFamilies[0], size.points, size.bold, dpi);
-}
-
-HWND createButton(HWND dialog, const about::Button& button, int id, DWORD kind, Dpi dpi) {
-    return createChild(dialog, L"BUTTON", widen(button.caption), WS_TABSTOP | kind, id,
-                       dpi.rect(button.place));
-}
+frmAbout* openAbout = nullptr;
 
 // The client area at its size, centred over the owner.
 void placeDialog(HWND dialog, Dpi dpi) {
@@ -53,86 +38,11 @@ void placeDialog(HWND dialog, Dpi dpi) {
                  (owner.top + owner.bottom - height) / 2, width, height, SWP_NOZORDER);
 }
 
-// Each opening loads afresh: the version line, then the title.
-void Form_Load(HWND dialog, AboutState& state) {
-    const Dpi dpi = dpiOf(dialog);
-    placeDialog(dialog, dpi);
-    state.font = aboutFont(dpi, forms::kFormFont);
-    state.bold = aboutFont(dpi, forms::kBoldCaptionFont);
-    const int scale = dpi.pictureScale();
-    const int iconSize = (about::kIconPicturePixels + 4) * scale;
-    HWND icon =
-        createPictureBox(dialog, 0,
-                         {dpi.px(about::kIconLeft), dpi.px(about::kIconTop),
-                          dpi.px(about::kIconLeft) + iconSize, dpi.px(about::kIconTop) + iconSize},
-                         {Border::Sunken, false});
-    setPictureScale(icon, scale);
-    setPicture(icon, pictures::aboutPicture());
-    for (const about::Label& label : about::kLabels) {
-        HWND control = createLabel(dialog, 0, dpi.rect(label.place), widen(label.caption),
-                                   {Align::Left, label.wordWrap});
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(label.bold ? state.bold : state.font), 0);
-        if (label.name == about::lblVersion.name) {
-            SetWindowTextW(control, widen(forms::VersionLine(forms::kProgramVersion)).c_str());
-        }
-    }
-    HWND ok = createButton(dialog, about::cmdOK, IDOK, BS_DEFPUSHBUTTON, dpi);
-    HWND sysInfo = createButton(dialog, about::cmdSysInfo, kCmdSysInfo, BS_PUSHBUTTON, dpi);
-    for (HWND button : {ok, sysInfo}) {
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), 0);
-    }
-    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIconHandle(32)));
-    SetFocus(ok);
-}
-
-// The etched separator: a grey line with a white one just below it.
-void paintSeparator(HWND dialog) {
+void paintDialog(HWND dialog) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    const Dpi dpi = dpiOf(dialog);
-    const int thin = std::max(1, dpi.dpi / kBaseDpi);
-    RECT grey{dpi.px(about::kGreyLine.left), dpi.px(about::kGreyLine.top),
-              dpi.px(about::kGreyLine.right), dpi.px(about::kGreyLine.top) + thin};
-    RECT white{dpi.px(about::kWhiteLine.left), dpi.px(about::kWhiteLine.top),
-               dpi.px(about::kWhiteLine.right), dpi.px(about::kWhiteLine.top) + 2 * thin};
-    HBRUSH greyBrush = CreateSolidBrush(RGB(128, 128, 128));
-    FillRect(dc, &white, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FillRect(dc, &grey, greyBrush);
-    DeleteObject(greyBrush);
+    paintDrawnRows(dc, kAboutIds, dpiOf(dialog));
     EndPaint(dialog, &paint);
-}
-
-INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            openAbout = dialog;
-            Form_Load(dialog, *reinterpret_cast<AboutState*>(lParam));
-            return FALSE;
-        case WM_PAINT:
-            paintSeparator(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDOK);
-            } else if (LOWORD(wParam) == kCmdSysInfo && state) {
-                Services& services = state->services;
-                if (const auto failure =
-                        platform::StartSysInfo(services.registry, services.launcher)) {
-                    // Over the About box: a message owned by the main window
-                    // would give the main window its input back on closing.
-                    services.messages.show(dialog, *failure);
-                }
-            }
-            return TRUE;
-        case WM_DESTROY:
-            if (openAbout == dialog) openAbout = nullptr;
-            return FALSE;
-        default:
-            return FALSE;
-    }
 }
 
 // An empty dialog with a title; Form_Load makes the controls.
@@ -151,22 +61,146 @@ std::vector<DWORD> dialogTemplate() {
 
 }  // namespace
 
+frmAbout::frmAbout(Services& services)
+    : services_(services), layer_(*this, services.registry, services.launcher) {}
+
 void frmAbout::ShowModal(HINSTANCE instance, HWND owner, Services& services) {
     registerControlClasses(instance);
-    AboutState state{services};
+    frmAbout box(services);
     const auto layout = dialogTemplate();
-    DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
-                            aboutProc, reinterpret_cast<LPARAM>(&state));
-    DeleteObject(state.font);
-    DeleteObject(state.bold);
+    EnableWindow(owner, FALSE);
+    CreateDialogIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
+                               dialogProc, reinterpret_cast<LPARAM>(&box));
+    if (box.dialog_) {
+        ShowWindow(box.dialog_, SW_SHOWNORMAL);
+        box.runModalLoop();
+    }
+    // The owner takes its input back before the box goes, so it, not some
+    // other program's window, is the one activated.
+    EnableWindow(owner, TRUE);
+    if (box.dialog_) DestroyWindow(box.dialog_);
 }
 
 HWND frmAbout::openWindow() {
-    return openAbout;
+    return openAbout ? openAbout->dialog_ : nullptr;
 }
 
 void frmAbout::CloseOpen() {
-    if (openAbout) EndDialog(openAbout, IDCANCEL);
+    if (!openAbout) return;
+    openAbout->closeBox();
+    // Wakes the box's loop should it be waiting.
+    PostMessageW(openAbout->dialog_, WM_NULL, 0, 0);
+}
+
+// Each opening loads afresh: the controls, then the box's texts.
+void frmAbout::Form_Load() {
+    const Dpi dpi = dpiOf(dialog_);
+    placeDialog(dialog_, dpi);
+    createControls(dialog_, kAboutIds);
+    placeControls(dialog_, kAboutIds, dpi, fonts_);
+    for (const Control& row : about::kControls) {
+        if (row.isDefault) SendMessageW(dialog_, DM_SETDEFID, kAboutIds.id(row), 0);
+    }
+    SendMessageW(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIconHandle(32)));
+    layer_.Form_Load();
+    setFocus(about::control(about::kFocusAtStart));
+}
+
+// Until the box closes or goes with its owner. A request to end the
+// program is passed on to the loop outside.
+void frmAbout::runModalLoop() {
+    MSG message;
+    while (!closing_ && dialog_) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (routeKeyboard(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// As the main window's: the box's rules first, characters never to the
+// dialog manager, the rest (Tab, arrows between the buttons) to it.
+bool frmAbout::routeKeyboard(MSG& message) {
+    if (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd)) return false;
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (layer_.keyDown(keyPressOf(message), focusedControl())) return true;
+            break;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            return false;
+        default:
+            break;
+    }
+    return IsDialogMessageW(dialog_, &message);
+}
+
+INT_PTR CALLBACK frmAbout::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* box = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+        case WM_INITDIALOG:
+            box = reinterpret_cast<frmAbout*>(lParam);
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            box->dialog_ = dialog;
+            openAbout = box;
+            box->Form_Load();
+            return FALSE;  // the focus is set
+        case WM_PAINT:
+            paintDialog(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            if (box) box->onCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_NCDESTROY:
+            if (box) box->dialog_ = nullptr;
+            if (openAbout == box) openAbout = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+// A button clicked, or the title bar's close box, which the dialog manager
+// sends as the cancel button's number.
+void frmAbout::onCommand(int id, int notification) {
+    if (id == IDCANCEL) {
+        for (const Control& row : about::kControls) {
+            if (row.isCancel) layer_.buttonClicked(row);
+        }
+        return;
+    }
+    const Control* row = kAboutIds.row(id);
+    if (row && row->kind == forms::ControlKind::Button && notification == BN_CLICKED)
+        layer_.buttonClicked(*row);
+}
+
+void frmAbout::setCaption(const Control& label, const std::string& text) {
+    SetWindowTextW(GetDlgItem(dialog_, kAboutIds.id(label)), widen(text).c_str());
+}
+
+// Over the About box: a message owned by the main window would give the
+// main window its input back on closing.
+MessageAnswer frmAbout::showMessage(const Message& message) {
+    return services_.messages.show(dialog_, message);
+}
+
+const Control* frmAbout::focusedControl() const {
+    HWND focus = GetFocus();
+    if (!dialog_ || !focus || !IsChild(dialog_, focus)) return nullptr;
+    return kAboutIds.row(GetDlgCtrlID(focus));
+}
+
+void frmAbout::setFocus(const Control& control) {
+    if (dialog_) SetFocus(GetDlgItem(dialog_, kAboutIds.id(control)));
+}
+
+void frmAbout::closeBox() {
+    closing_ = true;
 }
 
 }  // namespace tenebrix::win32

@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's life and what the player does in it.
+// The main window's life, what the player does in it turned into calls on
+// the window's rules, and the window's parts the rules ask for.
 #include "frmMain.h"
 
 #include <commctrl.h>
 
-#include "BoardKeys.h"
 #include "Controls.h"
-#include "GameCommands.h"
-#include "MainControls.h"
 #include "MainMenu.h"
 #include "MainWindowForm.h"
+#include "NativeEvents.h"
 #include "PixelPicture.h"
-#include "Placement.h"
-#include "ProgramIcon.h"
+#include "TabOrder.h"
 #include "WideText.h"
 #include "frmAbout.h"
 
 namespace tenebrix::win32 {
 
 namespace main = forms::frmMain;
-using forms::MenuCommand;
+using forms::Control;
 
 namespace {
 
@@ -41,43 +39,34 @@ void registerMainClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-char decimalSeparator() {
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    return separator[0] < 128 ? static_cast<char>(separator[0]) : '.';
+ui::MainWindowServices layerServices(const Services& services) {
+    return {services.random, services.settings, services.clock, narrow(services.helpFilePath)};
 }
 
 }  // namespace
 
 frmMain::frmMain(HINSTANCE instance, Services& services)
-    : instance_(instance),
-      services_(services),
-      game_(*this, services.random),
-      statusBar_(services.clock) {}
+    : instance_(instance), services_(services), layer_(*this, layerServices(services)) {}
 
 frmMain::~frmMain() {
     if (window_) DestroyWindow(window_);
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
-    DeleteObject(formFont_);
-    DeleteObject(boldFont_);
 }
 
 void frmMain::Show(std::function<void()> closed) {
     closed_ = std::move(closed);
     registerControlClasses(instance_);
     registerMainClass(instance_, windowProc);
-    accelerators_ = createMainAccelerators();
     CreateWindowExW(0, kMainClass, widen(main::kCaption).c_str(), WS_OVERLAPPEDWINDOW,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                     createMainMenu(), instance_, this);
-    createControls();
     dpi_ = dpiOf(window_);
+    createControls();
     placeAtStart();
     layout();
-    game_.Form_Load();
+    layer_.Form_Load();
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
-    SetFocus(control(kCmdHint));
+    setFocus(main::control(main::kFocusAtStart));
 }
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -95,31 +84,31 @@ LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
 LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam) == 1 && lParam == 0);
+            onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_HSCROLL:
             onScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_MOUSEMOVE:  // the bare window, the gaps between the tiles too
-            game_.HideMove();
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if (const auto event = pointerEventOf(message)) layer_.pointerMoved(nullptr, *event);
             return 0;
         case kChildPointerMessage:
             onChildPointer(static_cast<int>(wParam), static_cast<UINT>(lParam));
             return 0;
-        case kTileArrowMessage:
-            onTileArrow(static_cast<int>(wParam) - kTileBase, static_cast<WPARAM>(lParam));
-            return 0;
         case WM_TIMER:
-            if (wParam == kClockTimer) statusBar_.tick();
+            if (wParam == kClockTimer) tickClock();
             return 0;
         case WM_SIZE:
-            if (statusBar_.window()) statusBar_.layout(dpi_);
+            statusBar_.layout(dpi_);
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(*reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
-            Form_Unload();
+            layer_.Form_Unload();
             DestroyWindow(window_);
             return 0;
         case WM_DESTROY:
@@ -146,178 +135,134 @@ void frmMain::onDestroyed() {
     if (closed) closed();
 }
 
-void frmMain::onCommand(int id, bool fromAccelerator) {
-    if (id > kTileBase && id <= kTileBase + kTileCount) {
-        moveBoardStop(id - kTileBase);
-        game_.picTile_Click(id - kTileBase);
+// A click on a tile or a button, or a menu item chosen.
+void frmMain::onCommand(int id, int notification, HWND from) {
+    if (!from) {
+        layer_.command(menuCommandOf(id));
         return;
     }
-    // An access key presses its button, which takes the focus as a click would.
-    if (fromAccelerator && (id == kCmdHint || id == kCmdNewPuzzle || id == kCmdReset)) {
-        SetFocus(control(id));
-    }
-    switch (id) {
-        case kCmdHint:
-            game_.cmdHint_Click();
-            return;
-        case kCmdNewPuzzle:
-            game_.cmdNewPuzzle_Click();
-            return;
-        case kCmdReset:
-            game_.cmdReset_Click();
-            return;
-        default:
-            onMenuCommand(id);
-            return;
+    const Control* row = kMainIds.row(id);
+    if (!row || notification != BN_CLICKED) return;
+    if (row->boardTile) {
+        // A tile clicked becomes the board's stop in the tab chain.
+        setBoardStop(row->index);
+        layer_.tileClicked(row->index);
+    } else if (row->kind == forms::ControlKind::Button) {
+        layer_.buttonClicked(*row);
     }
 }
 
-void frmMain::onMenuCommand(int id) {
-    const auto command = static_cast<MenuCommand>(id - kMenuBase);
-    if (forms::runGameCommand(game_, command)) return;
-    switch (command) {
-        case MenuCommand::Exit:
-            SendMessageW(window_, WM_CLOSE, 0, 0);
-            break;
-        case MenuCommand::ViewStatusBar:
-            mnuViewStatusBar_Click();
-            break;
-        case MenuCommand::HelpContents:
-            mnuHelpContents_Click();
-            break;
-        case MenuCommand::HelpAbout:
-            frmAbout::ShowModal(instance_, window_, services_);
-            break;
-        default:
-            break;
-    }
-}
-
-// One step per arrow and per click in the track; a drag of the thumb counts
-// only where it is let go.
 void frmMain::onScroll(HWND bar, int code, int thumbPosition) {
-    SCROLLINFO info;
-    ZeroMemory(&info, sizeof info);
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(bar, SB_CTL, &info);
-    int value = info.nPos;
-    switch (code) {
-        case SB_LINELEFT:
-            value -= main::kScrollSmallChange;
-            break;
-        case SB_LINERIGHT:
-            value += main::kScrollSmallChange;
-            break;
-        case SB_PAGELEFT:
-            value -= main::kScrollLargeChange;
-            break;
-        case SB_PAGERIGHT:
-            value += main::kScrollLargeChange;
-            break;
-        case SB_THUMBPOSITION:
-            value = thumbPosition;
-            break;
-        case SB_LEFT:
-            value = info.nMin;
-            break;
-        case SB_RIGHT:
-            value = info.nMax;
-            break;
-        default:
-            return;
-    }
-    value = std::clamp(value, info.nMin, info.nMax);
-    if (value == info.nPos) return;
-    SetScrollPos(bar, SB_CTL, value, TRUE);
-    switch (GetDlgCtrlID(bar)) {
-        case kScrollTileSet:
-            game_.ScrollTileSet_Change(value);
-            break;
-        case kScrollMode:
-            game_.ScrollMode_Change(value);
-            break;
-        case kScrollLevel:
-            game_.ScrollLevel_Change(value);
-            break;
-        default:
-            break;
-    }
+    const Control* row = kMainIds.row(GetDlgCtrlID(bar));
+    const auto request = scrollRequestOf(code);
+    if (!row || row->kind != forms::ControlKind::ScrollBar || !request) return;
+    layer_.scrolled(*row, GetScrollPos(bar, SB_CTL), *request, thumbPosition);
 }
 
-// The pointer over a tile previews its move; over the frame, Hint or Reset
-// it takes the preview off; over a tile number it asks for no tile; a
-// button released over New Puzzle takes it off too.
 void frmMain::onChildPointer(int id, UINT message) {
-    const bool moved = message == WM_MOUSEMOVE;
-    if (moved && id > kTileBase && id <= kTileBase + kTileCount) {
-        game_.picTile_MouseMove(id - kTileBase);
-    } else if (moved && id > kTileNumberBase && id <= kTileNumberBase + kTileCount) {
-        game_.lblTileNumbers_MouseMove();
-    } else if (moved && (id == kFrame1 || id == kCmdHint || id == kCmdReset)) {
-        game_.HideMove();
-    } else if (message != WM_MOUSEMOVE && id == kCmdNewPuzzle) {
-        game_.HideMove();
-    }
+    const Control* row = kMainIds.row(id);
+    const auto event = pointerEventOf(message);
+    if (row && event) layer_.pointerMoved(row, *event);
 }
 
-void frmMain::onTileArrow(int tile, WPARAM key) {
-    const int rows = key == VK_UP ? -1 : key == VK_DOWN ? 1 : 0;
-    const int columns = key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0;
-    moveBoardStop(ui::steppedTile(tile, rows, columns));
-    SetFocus(control(kTileBase + boardStop_));
+// The date and the time, and a wake-up when they next change.
+void frmMain::tickClock() {
+    const int wait = layer_.clockTick();
+    statusBar_.layout(dpi_);
+    SetTimer(window_, kClockTimer, static_cast<UINT>(wait), nullptr);
 }
 
 // One tile at a time is the board's place in the tab chain.
-void frmMain::moveBoardStop(int tile) {
+void frmMain::setBoardStop(int stop) {
     // A style change is a round trip to the window server and two
     // messages: only the tiles that gain or lose the stop are changed.
     for (int n = 1; n <= kTileCount; ++n) {
-        HWND box = control(kTileBase + n);
+        HWND box = tile(n);
         const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE);
-        const LONG_PTR wanted = n == tile ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        const LONG_PTR wanted = n == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
         if (wanted != style) SetWindowLongPtrW(box, GWL_STYLE, wanted);
     }
-    boardStop_ = tile;
 }
 
-// Nothing else moves: without the status bar its strip is bare window.
-void frmMain::mnuViewStatusBar_Click() {
-    HMENU menu = GetMenu(window_);
-    const UINT item = static_cast<UINT>(menuId(MenuCommand::ViewStatusBar));
-    const bool shown = GetMenuState(menu, item, MF_BYCOMMAND) & MF_CHECKED;
-    ShowWindow(statusBar_.window(), shown ? SW_HIDE : SW_SHOW);
-    CheckMenuItem(menu, item, MF_BYCOMMAND | (shown ? MF_UNCHECKED : MF_CHECKED));
+// --- MainWindowView ---
+
+void frmMain::setStatusBarVisible(bool visible) {
+    ShowWindow(statusBar_.window(), visible ? SW_SHOW : SW_HIDE);
 }
 
-void frmMain::mnuHelpContents_Click() {
-    if (services_.helpFilePath.empty()) {
-        services_.messages.show(window_, {main::kNoHelpMessage, main::kCaption, MessageButtons::Ok,
-                                          MessageIcon::Information});
-        return;
-    }
-    if (const auto error = services_.help.showContents(window_, services_.helpFilePath)) {
-        services_.messages.show(window_, {narrow(*error), main::kCaption});
-    }
+void frmMain::setMenuChecked(forms::MenuCommand item, bool checked) {
+    CheckMenuItem(GetMenu(window_), static_cast<UINT>(menuId(item)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// The About box, the one other window, closes with the game; a minimised
-// window keeps its last placement.
-void frmMain::Form_Unload() {
+void frmMain::setScrollValue(const Control& bar, int value) {
+    SetScrollPos(control(bar), SB_CTL, value, TRUE);
+}
+
+const Control* frmMain::focusedControl() const {
+    HWND focus = GetFocus();
+    if (!window_ || !focus || !IsChild(window_, focus)) return nullptr;
+    return kMainIds.row(GetDlgCtrlID(focus));
+}
+
+void frmMain::setFocus(const Control& control) {
+    if (window_) SetFocus(this->control(control));
+}
+
+void frmMain::moveBoardStop(int stop) {
+    setBoardStop(stop);
+    SetFocus(tile(stop));
+}
+
+// As the system's own Alt and letter, and F10, open them; posted, so the
+// key that asked has gone before the menu takes the keyboard.
+void frmMain::openMenu(const forms::Menu& menu) {
+    const char letter = forms::accessKey(menu.caption);
+    const char lower =
+        letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+    PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(lower));
+}
+
+void frmMain::activateMenuBar() {
+    PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, 0);
+}
+
+// Modal: returns once the box has closed.
+void frmMain::showAboutBox() {
+    frmAbout::ShowModal(instance_, window_, services_);
+    layer_.aboutBoxClosed();
+}
+
+std::optional<std::string> frmMain::openHelp(const std::string& path) {
+    if (const auto error = services_.help.showContents(window_, widen(path))) return narrow(*error);
+    return std::nullopt;
+}
+
+void frmMain::closeWindow() {
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// The About box is the one other window.
+void frmMain::closeOtherWindows() {
     frmAbout::CloseOpen();
-    if (IsIconic(window_)) return;
+}
+
+bool frmMain::isMinimised() const {
+    return IsIconic(window_);
+}
+
+ui::Placement frmMain::placement() const {
     RECT outer;
     GetWindowRect(window_, &outer);
-    const float values[4] = {static_cast<float>(dpi_.twips(outer.left)),
-                             static_cast<float>(dpi_.twips(outer.top)),
-                             static_cast<float>(dpi_.twips(outer.right - outer.left)),
-                             static_cast<float>(dpi_.twips(outer.bottom - outer.top))};
-    const char separator = decimalSeparator();
-    for (int i = 0; i < 4; ++i) {
-        services_.settings.SaveSetting(
-            widen(main::kSettingsApplication), widen(main::kSettingsSection),
-            widen(main::kPlacementKeys[i]), widen(ui::placementText(values[i], separator)));
-    }
+    return {static_cast<float>(dpi_.twips(outer.left)), static_cast<float>(dpi_.twips(outer.top)),
+            static_cast<float>(dpi_.twips(outer.right - outer.left)),
+            static_cast<float>(dpi_.twips(outer.bottom - outer.top))};
+}
+
+std::string frmMain::decimalSeparator() const {
+    wchar_t separator[8] = L".";
+    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) return ".";
+    return narrow(separator);
 }
 
 }  // namespace tenebrix::win32

@@ -1,23 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game window, frmMain: the board, the settings frame, the buttons, the
-// menus and the status bar. It shows what the game tells it (Display) and
-// passes on what the player does; the game owns every piece of state.
+// The game window, frmMain, on the Windows API: its controls made from the
+// window's table, what the player does turned into calls on the window's
+// rules (ui::MainWindow), and what those rules say shown (MainWindowView).
+// The rules own the game and decide everything; this class decides nothing.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
+#include <vector>
 
-#include "DateTimeStatusBar.h"
-#include "Display.h"
+#include "ControlIds.h"
 #include "Dpi.h"
-#include "Game.h"
 #include "Image.h"
+#include "Keys.h"
+#include "MainWindow.h"
+#include "MainWindowNames.h"
+#include "MainWindowView.h"
 #include "Services.h"
+#include "StatusBar.h"
+#include "TableControls.h"
 
 namespace tenebrix::win32 {
 
-class frmMain final : public Display {
+// The rows of elements 0 to Count of the array `name` of the main window's
+// table, nullptr where it has no such element.
+template <std::size_t Count>
+constexpr std::array<const forms::Control*, Count + 1> mainWindowElements(const char* name) {
+    std::array<const forms::Control*, Count + 1> rows{};
+    for (std::size_t k = 0; k <= Count; ++k)
+        rows[k] = forms::findControl(forms::frmMain::kControls, name, static_cast<int>(k));
+    return rows;
+}
+inline constexpr auto kTileRows = mainWindowElements<kTileCount>(forms::frmMain::kTileName);
+inline constexpr auto kTileNumberRows =
+    mainWindowElements<kTileCount>(forms::frmMain::kTileNumberName);
+
+class frmMain final : public ui::MainWindowView {
   public:
     frmMain(HINSTANCE instance, Services& services);
     ~frmMain() override;
@@ -26,13 +46,27 @@ class frmMain final : public Display {
 
     // Creates the window, runs its load steps (centred vertically, the
     // settings applied, the first puzzle made) and shows it with the focus
-    // on Hint. `closed` runs once the window has gone.
+    // on the control the window opens with. `closed` runs once the window
+    // has gone.
     void Show(std::function<void()> closed = {});
 
     HWND window() const { return window_; }
-    HWND control(int id) const { return GetDlgItem(window_, id); }
-    HACCEL accelerators() const { return accelerators_; }
-    const Game& game() const { return game_; }
+    // The control of `row`, a row of the window's table; null before the
+    // controls are made and after the window has gone.
+    HWND control(const forms::Control& row) const {
+        const auto at = static_cast<std::size_t>(kMainIds.position(row));
+        return window_ && at < handles_.size() ? handles_[at] : nullptr;
+    }
+    HWND control(std::string_view name, int index = forms::kNoIndex) const {
+        const forms::Control* row = forms::findControl(forms::frmMain::kControls, name, index);
+        return row ? control(*row) : nullptr;
+    }
+    const Game& game() const { return layer_.game(); }
+
+    // A key that went down in the window or one of its controls, as the
+    // message loop saw it; true when the window's rules took it, so it goes
+    // no further.
+    bool keyDown(const ui::KeyPress& key) { return layer_.keyDown(key, focusedControl()); }
 
     // --- Display ---
     void showTiles(const TileStates& lit) override;
@@ -46,43 +80,59 @@ class frmMain final : public Display {
     void setLevelSetting(int level) override;
     MessageAnswer showMessage(const Message& message) override;
 
+    // --- StatusPanels ---
+    void setStatusPanelText(int panel, const std::string& text) override;
+
+    // --- MainWindowView ---
+    void setStatusBarVisible(bool visible) override;
+    void setMenuChecked(forms::MenuCommand item, bool checked) override;
+    void setScrollValue(const forms::Control& bar, int value) override;
+    const forms::Control* focusedControl() const override;
+    void setFocus(const forms::Control& control) override;
+    void moveBoardStop(int tile) override;
+    void openMenu(const forms::Menu& menu) override;
+    void activateMenuBar() override;
+    void showAboutBox() override;
+    std::optional<std::string> openHelp(const std::string& path) override;
+    void closeWindow() override;
+    void closeOtherWindows() override;
+    bool isMinimised() const override;
+    ui::Placement placement() const override;
+    std::string decimalSeparator() const override;
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Building and placing (frmMainLayout.cpp).
     void createControls();
-    void createFrameContents();
     void layout();
-    void applyFonts();
     void placeAtStart();
 
     // What the player does (frmMain.cpp).
     void onDpiChanged(const RECT& suggested);
     void onDestroyed();
-    void onCommand(int id, bool fromAccelerator);
-    void onMenuCommand(int id);
+    void onCommand(int id, int notification, HWND from);
     void onScroll(HWND bar, int code, int thumbPosition);
     void onChildPointer(int id, UINT message);
-    void onTileArrow(int tile, WPARAM key);
-    void mnuViewStatusBar_Click();
-    void mnuHelpContents_Click();
-    void Form_Unload();
-    void moveBoardStop(int tile);
+    void tickClock();
+    // The board's stop in the tab chain, without the focus.
+    void setBoardStop(int tile);
+    // Tile n and its number, found without a search.
+    HWND tile(int n) const { return control(*kTileRows[static_cast<std::size_t>(n)]); }
+    HWND tileNumber(int n) const { return control(*kTileNumberRows[static_cast<std::size_t>(n)]); }
 
     HINSTANCE instance_;
     Services& services_;
-    Game game_;
+    ui::MainWindow layer_;
     HWND window_ = nullptr;
-    HACCEL accelerators_ = nullptr;
-    HFONT formFont_ = nullptr;
-    HFONT boldFont_ = nullptr;
+    std::vector<HWND> handles_;  // by row of the window's table
+    FontSet fonts_;
     Dpi dpi_;
-    DateTimeStatusBar statusBar_;
+    StatusBar statusBar_;
     pictures::Image litPicture_, darkPicture_;
     TileStates lit_{};
     bool tilesNamed_ = false;  // lit_ is what the tiles' names say
-    int boardStop_ = 1;
     std::function<void()> closed_;
 };
 

@@ -1,44 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The splash screen, frmSplash: borderless, centred, the product's name and
-// a six-frame logo stepped by a 500 ms timer; the seventh tick hands over
-// to the main window and closes the splash.
+// The splash screen, frmSplash, on the Windows API: borderless, centred,
+// its controls made from the splash's table. Its timer's ticks go to the
+// splash's timeline (SplashTimeline.h), which steps the logo and hands over
+// to the main window; a request to close it before then is refused.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
+#include "SplashTimeline.h"
+#include "TableControls.h"
+
 namespace tenebrix::win32 {
 
-inline constexpr int kLogoBase = 1500;  // picLogo(k) is kLogoBase + k
-inline constexpr UINT_PTR kSplashTimer = 1;
-
-class frmSplash {
+class frmSplash final : public ui::SplashView {
   public:
-    // `handOver` shows the main window; it runs on the seventh tick, before
-    // the splash goes, so there is never a moment without a window.
+    // `handOver` shows the main window; it runs on the hand-over tick,
+    // before the splash goes, so there is never a moment without a window.
     frmSplash(HINSTANCE instance, std::function<void()> handOver);
-    ~frmSplash();
+    ~frmSplash() override;
     frmSplash(const frmSplash&) = delete;
     frmSplash& operator=(const frmSplash&) = delete;
 
     // Creates the window with its timer running, shows it and paints it at once.
     void Show();
     HWND window() const { return window_; }
-    int ticks() const { return ticks_; }
+    const ui::SplashTimeline& timeline() const { return timeline_; }
+    // The identifier of the splash's timer, as WM_TIMER gives it.
+    static UINT_PTR timerId();
+
+    // --- SplashView ---
+    void setLogoFrameVisible(int frame, bool visible) override;
+    void showMainWindow() override;
+    void unloadSplash() override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
     void paint();
-    void Timer1_Timer();
 
     HINSTANCE instance_;
     std::function<void()> handOver_;
+    ui::SplashTimeline timeline_{*this};
     HWND window_ = nullptr;
-    HFONT fonts_[5] = {};
-    int ticks_ = 0;  // raised at the end of every tick
+    FontSet fonts_;
 };
 
 }  // namespace tenebrix::win32

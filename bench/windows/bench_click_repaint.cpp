@@ -15,8 +15,8 @@
 #include <random>
 #include <vector>
 
+#include "ControlIds.h"
 #include "Game.h"
-#include "MainControls.h"
 #include "Module1.h"
 #include "PatternTable.h"
 #include "RandomSource.h"
@@ -32,10 +32,10 @@ namespace {
 constexpr int kDefaultClicks = 5000;
 constexpr int kWarmUpClicks = 200;
 
-class NoStore final : public SettingsStore {
+class NoStore final : public platform::SettingsStore {
   public:
-    bool SaveSetting(const std::wstring&, const std::wstring&, const std::wstring&,
-                     const std::wstring&) override {
+    bool SaveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override {
         return true;
     }
 };
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     window.Show();
     settle(window.window());
     for (int n = 1; n <= kTileCount; ++n)
-        SetWindowSubclass(window.control(kTileBase + n), countPaints, 1, 0);
+        SetWindowSubclass(window.control("picTile", n), countPaints, 1, 0);
 
     LARGE_INTEGER frequency, before, after;
     QueryPerformanceFrequency(&frequency);
@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> micros;
     int undrawn = 0;
     for (int i = 0; i < kWarmUpClicks + clicks; ++i) {
-        HWND tile = window.control(kTileBase + ordinaryMove(window.game(), chance));
+        HWND tile = window.control("picTile", ordinaryMove(window.game(), chance));
         const int paintsBefore = tilePaints;
         QueryPerformanceCounter(&before);
         click(tile);

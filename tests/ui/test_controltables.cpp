@@ -126,6 +126,11 @@ class ControlTablesTest : public QObject {
         QCOMPARE(frm::control("ScrollLevel").maximum, 20);
         QCOMPARE(frm::control("ScrollMode").maximum, 9);
         QCOMPARE(frm::control("ScrollTileSet").maximum, 8);
+        // Each bar names the caption that shows its value, for screen readers.
+        for (const char* bar : {"ScrollTileSet", "ScrollMode", "ScrollLevel"}) {
+            const forms::Control* shows = forms::findControl(frm::kControls, frm::control(bar).shows);
+            QVERIFY2(shows && shows->kind == forms::ControlKind::Label && shows->inFrame(), bar);
+        }
         QCOMPARE(frm::control("lblMovesLabel").align, forms::TextAlign::Right);
         QCOMPARE(frm::control("lblTileSet").align, forms::TextAlign::Centre);
         QVERIFY(frm::control("lblLevel").font.bold && !frm::control("lblTileSet").font.bold);

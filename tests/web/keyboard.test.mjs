@@ -64,3 +64,28 @@ test('keyboard play: arrows move between tiles, Enter and Space press, access ke
   await page.keyboard.press('T');
   assert.equal(await byId(page, 'lblTileNumbers(1)').isVisible(), false, 'Alt+V, T hides the numbers the hint showed');
 });
+
+test('access keys need Alt: a plain letter on a button does nothing; keys the game has no use for stay the browser\'s', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  const start = await readBoard(page);
+  await byId(page, 'picTile(7)').click();
+  for (const button of ['cmdReset', 'cmdNewPuzzle', 'cmdHint']) {
+    await byId(page, button).focus();
+    for (const letter of ['r', 'R', 'n', 'N', 'h', 'H']) await page.keyboard.press(letter);
+    assert.equal(await textOf(page, 'lblMoves'), '1', `letters with the focus on ${button}`);
+    assert.equal(await page.locator('dialog[open]').count(), 0, `no message from letters on ${button}`);
+  }
+  assert.equal(await readBoard(page), start ^ moveMask(1, 7));
+  // Shortcuts the game does not have, some of them characters a selector
+  // would choke on, change nothing and throw nothing.
+  for (const keys of ['Control+Backslash', 'Alt+Shift+Quote', 'Control+Shift+Quote', 'Alt+Backslash', 'Alt+BracketRight', 'Control+Shift+H', 'Alt+F4'])
+    await page.keyboard.press(keys);
+  assert.equal(await textOf(page, 'lblMoves'), '1');
+  await page.keyboard.press('Alt+R');
+  assert.equal(await textOf(page, 'lblMoves'), '0', 'Alt+R resets');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdReset', 'an access key gives its button the focus');
+  assert.deepEqual(errors, []);
+});

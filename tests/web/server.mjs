@@ -19,7 +19,15 @@ export async function serveSite(root) {
   let offline = false;
   const server = http.createServer(async (request, response) => {
     if (offline) return request.socket.destroy();
-    const urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    let urlPath;
+    try {
+      urlPath = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    } catch {
+      // A malformed escape ("%", "%E0%A4") is the asker's fault: it gets an
+      // answer saying so, and the server and the test run go on.
+      requests.push(request.url);
+      return response.writeHead(400).end();
+    }
     requests.push(urlPath);
     const file = path.join(root, path.normalize(urlPath).replace(/^(\.\.[/\\])+/, ''),
                            urlPath.endsWith('/') ? 'index.html' : '');

@@ -238,8 +238,9 @@ async function tour(page, site) {
     check(message.text.includes('System Information Is Unavailable At This Time'), `the message "${message.text}"`);
     await shoot(page, '08-msg-sysinfo');
     await closeMessage(page, 'Enter');
-    await page.waitForFunction(() => document.activeElement?.id === 'cmdOK');
-    await page.keyboard.press('Enter');
+    // Alt+S gave System Info the focus, which it has again once the message is gone.
+    await page.waitForFunction(() => document.activeElement?.id === 'cmdSysInfo');
+    await page.keyboard.press('Escape');
     await page.locator('dialog#frmAbout[open]').waitFor({state: 'detached'});
   });
   await reach('09-msg-hint', async () => {

@@ -46,7 +46,7 @@ test('the About box names the game and version, closes by OK, Enter and Esc; Sys
     await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
     assert.equal(await textOf(page, 'frmAbout-caption'), 'About Tenebrix');
     assert.equal(await textOf(page, 'lblTitle'), 'Tenebrix');
-    assert.equal(await textOf(page, 'lblVersion'), 'Version 1.0.0');
+    assert.equal(await textOf(page, 'lblVersion'), `Version ${process.env.TENEBRIX_PROJECT_VERSION}`);
     await close();
     assert.equal(await visible(page, 'frmAbout'), false);
   }
@@ -65,6 +65,42 @@ test('the About box names the game and version, closes by OK, Enter and Esc; Sys
     assert.match(await help.locator('body').innerText(), /change all tiles to black/i);
     await help.close();
   }
+});
+
+test('after a message box or the About box the focus is back on the control that had it', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  // As on a browser that does not give the focus back by itself when a
+  // dialog closes: then only the game does.
+  const context = await newContext(browser);
+  await context.addInitScript(() => {
+    const close = HTMLDialogElement.prototype.close;
+    HTMLDialogElement.prototype.close = function (...args) {
+      close.apply(this, args);
+      document.activeElement?.blur();
+    };
+  });
+  const page = await openGame(context, site);
+  const focused = () => page.evaluate(() => document.activeElement?.id ?? '');
+  for (const control of ['ScrollMode', 'picTile(12)', 'cmdNewPuzzle']) {
+    await byId(page, control).focus();
+    await page.keyboard.press('Control+H');
+    assert.equal((await readMessage(page)).title, 'Hint');
+    assert.equal(await focused(), 'msgOK');
+    await page.keyboard.press('Enter');
+    await page.locator('dialog#msgBox').waitFor({state: 'hidden'});
+    assert.equal(await focused(), control, `after the hint, from ${control}`);
+  }
+  await byId(page, 'ScrollLevel').focus();
+  await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');  // a click on a menu leaves the focus where it was
+  assert.equal(await focused(), 'cmdOK');
+  await page.keyboard.press('Alt+S');
+  await readMessage(page);
+  await page.keyboard.press('Escape');
+  await page.locator('dialog#msgBox').waitFor({state: 'hidden'});
+  assert.equal(await focused(), 'cmdSysInfo', 'back on System Info after its message');
+  await page.keyboard.press('Escape');
+  assert.equal(await visible(page, 'frmAbout'), false);
+  assert.equal(await focused(), 'ScrollLevel', 'back on the scroll bar after the About box');
 });
 
 test('the View menu shows and hides the status bar, which keeps its clock, and the tile numbers', async (t) => {

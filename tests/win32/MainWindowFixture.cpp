@@ -7,7 +7,7 @@
 
 namespace tenebrix::testing {
 
-void pumpMessages(const win32::frmMain* main) {
+void pumpMessages(win32::frmMain* main) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (main && win32::routeKeyboard(*main, message)) continue;
@@ -24,7 +24,7 @@ COLORREF screenPixel(HWND window, int x, int y) {
     return colour;
 }
 
-void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control, bool alt) {
+void pressKey(win32::frmMain& main, HWND target, UINT key, bool control, bool alt) {
     BYTE keys[256] = {};
     if (control) keys[VK_CONTROL] = 0x80;
     if (alt) keys[VK_MENU] = 0x80;
@@ -38,9 +38,11 @@ void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control, b
     SetKeyboardState(none);
 }
 
-MainWindowFixture::MainWindowFixture(std::vector<int> firstPuzzle, win32::SettingsStore* store)
-    : services{random, store ? *store : settings, help, messages, registry, launcher,
-               clock,  L"C:\\Games\\Tenebrix.hlp"} {
+MainWindowFixture::MainWindowFixture(std::vector<int> firstPuzzle, platform::SettingsStore* store,
+                                     win32::MessageBoxes* boxes, std::wstring helpFile)
+    : services{
+          random, store ? *store : settings, help, boxes ? *boxes : messages, registry, launcher,
+          clock,  std::move(helpFile)} {
     random.scriptPuzzle(firstPuzzle);
     main = std::make_unique<win32::frmMain>(GetModuleHandleW(nullptr), services);
     main->Show([this] { closed = true; });
@@ -52,8 +54,8 @@ MainWindowFixture::~MainWindowFixture() {
     pumpMessages();
 }
 
-std::wstring MainWindowFixture::text(int id) const {
-    return win32::windowText(control(id));
+std::wstring MainWindowFixture::text(const char* name, int index) const {
+    return win32::windowText(control(name, index));
 }
 
 void MainWindowFixture::clickTile(int n) {
@@ -66,14 +68,19 @@ void MainWindowFixture::hoverTile(int n) {
     SendMessageW(tile(n), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
 }
 
-void MainWindowFixture::command(int id) {
-    SendMessageW(window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+void MainWindowFixture::click(const char* button) {
+    SendMessageW(control(button), BM_CLICK, 0, 0);
     pumpMessages(main.get());
 }
 
-void MainWindowFixture::scroll(int barId, int code, int position) {
+void MainWindowFixture::menu(forms::MenuCommand command) {
+    SendMessageW(window(), WM_COMMAND, MAKEWPARAM(win32::menuId(command), 0), 0);
+    pumpMessages(main.get());
+}
+
+void MainWindowFixture::scroll(const char* bar, int code, int position) {
     SendMessageW(window(), WM_HSCROLL, MAKEWPARAM(code, position),
-                 reinterpret_cast<LPARAM>(control(barId)));
+                 reinterpret_cast<LPARAM>(control(bar)));
 }
 
 bool MainWindowFixture::menuChecked(forms::MenuCommand command) const {
@@ -82,8 +89,8 @@ bool MainWindowFixture::menuChecked(forms::MenuCommand command) const {
            MF_CHECKED;
 }
 
-int MainWindowFixture::scrollValue(int barId) const {
-    return GetScrollPos(control(barId), SB_CTL);
+int MainWindowFixture::scrollValue(const char* bar) const {
+    return GetScrollPos(control(bar), SB_CTL);
 }
 
 }  // namespace tenebrix::testing

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "ControlIds.h"
 #include "FakeLauncher.h"
 #include "FakeRegistry.h"
-#include "MainControls.h"
 #include "ScriptedRandom.h"
 #include "Win32Fakes.h"
 #include "frmMain.h"
@@ -17,19 +19,18 @@
 namespace tenebrix::testing {
 
 // Delivers what is waiting, keyboard messages through the main window's
-// shortcuts and tab chain as the program's own loop does.
-void pumpMessages(const win32::frmMain* main = nullptr);
+// rules and tab chain as the program's own loop does.
+void pumpMessages(win32::frmMain* main = nullptr);
 
 // The colour on screen at (x, y) of `window`'s client area.
 COLORREF screenPixel(HWND window, int x, int y);
 
 // Presses and releases `key` with the modifiers held, through the loop.
-void pressKey(const win32::frmMain& main, HWND target, UINT key, bool control = false,
-              bool alt = false);
+void pressKey(win32::frmMain& main, HWND target, UINT key, bool control = false, bool alt = false);
 
 struct MainWindowFixture {
     ScriptedRandom random;
-    RecordingSettingsStore settings;
+    FakeSettingsStore settings;
     RecordingHelpViewer help;
     RecordingMessageBoxes messages;
     FakeRegistry registry;
@@ -40,21 +41,27 @@ struct MainWindowFixture {
     bool closed = false;
 
     // The first puzzle presses `firstPuzzle` (mode 1, level 2 at start).
-    // `store` replaces the recording settings store.
+    // `store` and `boxes` replace the recording settings store and message
+    // boxes; an empty `helpFile` is a game built without help.
     explicit MainWindowFixture(std::vector<int> firstPuzzle = {7, 19},
-                               win32::SettingsStore* store = nullptr);
+                               platform::SettingsStore* store = nullptr,
+                               win32::MessageBoxes* boxes = nullptr,
+                               std::wstring helpFile = L"C:\\Games\\Tenebrix.hlp");
     ~MainWindowFixture();
 
     HWND window() const { return main->window(); }
-    HWND control(int id) const { return main->control(id); }
-    HWND tile(int n) const { return control(win32::kTileBase + n); }
-    std::wstring text(int id) const;
+    HWND control(const char* name, int index = forms::kNoIndex) const {
+        return main->control(name, index);
+    }
+    HWND tile(int n) const { return control("picTile", n); }
+    std::wstring text(const char* name, int index = forms::kNoIndex) const;
     void clickTile(int n);
-    void hoverTile(int n);  // the pointer rests on tile n
-    void command(int id);   // a menu item or button, as WM_COMMAND
-    void scroll(int barId, int code, int position = 0);
+    void hoverTile(int n);                  // the pointer rests on tile n
+    void click(const char* button);         // a button clicked with the mouse
+    void menu(forms::MenuCommand command);  // a menu item chosen
+    void scroll(const char* bar, int code, int position = 0);
     bool menuChecked(forms::MenuCommand command) const;
-    int scrollValue(int barId) const;
+    int scrollValue(const char* bar) const;
 };
 
 }  // namespace tenebrix::testing

@@ -9,9 +9,11 @@ namespace tenebrix::testing {
 namespace {
 
 std::function<void()> pendingAction;
+UINT_PTR pendingTimer = 0;
 
 void CALLBACK runPending(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    pendingTimer = 0;
     auto action = std::move(pendingAction);
     pendingAction = nullptr;
     if (action) action();
@@ -39,7 +41,13 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
 
 void duringModal(std::function<void()> action) {
     pendingAction = std::move(action);
-    SetTimer(nullptr, 0, 50, runPending);
+    pendingTimer = SetTimer(nullptr, 0, 50, runPending);
+}
+
+void cancelDuringModal() {
+    if (pendingTimer) KillTimer(nullptr, pendingTimer);
+    pendingTimer = 0;
+    pendingAction = nullptr;
 }
 
 HWND ownedWindow(HWND owner, const wchar_t* className) {

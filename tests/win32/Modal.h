@@ -9,8 +9,11 @@
 
 namespace tenebrix::testing {
 
-// Runs `action` once, 50 ms after the next modal loop starts delivering messages.
+// Runs `action` once, 50 ms after the next modal loop starts delivering
+// messages. An action may ask for the next one.
 void duringModal(std::function<void()> action);
+// Drops an action that has not run, so it cannot run in a later test.
+void cancelDuringModal();
 
 // The enabled, visible top-level window of this thread with class `className`
 // owned by `owner`, or null.

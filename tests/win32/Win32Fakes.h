@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeSettingsStore.h"
 #include "Services.h"
 
 namespace tenebrix::testing {
@@ -42,19 +43,20 @@ struct RecordingHelpViewer : win32::HelpViewer {
     }
 };
 
-struct RecordingSettingsStore : win32::SettingsStore {
-    std::map<std::wstring, std::wstring> saved;  // "app\section\key" -> value
-
-    bool SaveSetting(const std::wstring& app, const std::wstring& section, const std::wstring& key,
-                     const std::wstring& value) override {
-        saved[app + L"\\" + section + L"\\" + key] = value;
-        return true;
+// A clock at the time the test sets, writing the date and the time as a
+// system might beyond plain ASCII ("7.12.2026 г.", "9 h 41").
+struct SetClock : platform::LocalClock {
+    platform::LocalTime time{2026, 12, 7, 9, 41, 30, 250};
+    platform::LocalTime now() override { return time; }
+    std::string shortDate(const platform::LocalTime& t) override {
+        return std::to_string(t.day) + "." + std::to_string(t.month) + "." +
+               std::to_string(t.year) + " \xD0\xB3.";
     }
-};
-
-struct SetClock : win32::Clock {
-    SYSTEMTIME time{2026, 12, 1, 7, 9, 41, 30, 250};
-    SYSTEMTIME now() override { return time; }
+    std::string shortTime(const platform::LocalTime& t) override {
+        return std::to_string(t.hour) + " h " + (t.minute < 10 ? "0" : "") +
+               std::to_string(t.minute);
+    }
+    bool shortTimeShowsSeconds() override { return false; }
 };
 
 }  // namespace tenebrix::testing

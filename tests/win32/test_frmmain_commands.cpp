@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's commands: menus, shortcuts and access keys, scroll bars,
-// keyboard play and the status bar.
+// The main window's commands as the system delivers them: menus, buttons,
+// shortcuts and access keys, scroll bars from the mouse and the keyboard,
+// keyboard play and the status bar. Which key or request does what is the
+// window's rules' and tested with them (tests/ui); these tests check that
+// each native message reaches the rules once, and only as it should.
 #include <doctest/doctest.h>
 #include <windows.h>
 // The common controls' declarations need the system's first.
@@ -8,11 +11,9 @@
 
 #include <functional>
 
-#include "DateTimeStatusBar.h"
 #include "GameInvariants.h"
 #include "MainWindowFixture.h"
-#include "PixelPicture.h"
-#include "TilePictures.h"
+#include "NativeEvents.h"
 #include "WideText.h"
 
 using namespace tenebrix;
@@ -31,7 +32,7 @@ bool showsEffect(MainWindowFixture& f, Effect effect, PuzzleValue startBefore) {
             return game.startValue() != startBefore && game.moveCount() == 0;
         case Effect::Reset:
             return game.startValue() == startBefore && game.currentValue() == startBefore &&
-                   f.text(win32::kLblMoves) == L"0";
+                   f.text("lblMoves") == L"0";
         case Effect::Hint:
             return f.messages.shown.size() == 1 && game.hintUsed();
     }
@@ -40,15 +41,15 @@ bool showsEffect(MainWindowFixture& f, Effect effect, PuzzleValue startBefore) {
 
 }  // namespace
 
-TEST_CASE("menu items, shortcuts and access keys run their commands") {
+TEST_CASE("menu items, buttons, shortcuts and access keys run their commands") {
     struct Case {
         const char* name;
         std::function<void(MainWindowFixture&)> give;
         Effect effect;
-        int focused = 0;  // the button an access key presses takes the focus
+        const char* focused = nullptr;  // the button an access key presses takes the focus
     };
     auto menu = [](MenuCommand command) {
-        return [command](MainWindowFixture& f) { f.command(win32::menuId(command)); };
+        return [command](MainWindowFixture& f) { f.menu(command); };
     };
     auto key = [](UINT letter, bool control, bool alt) {
         return [=](MainWindowFixture& f) { pressKey(*f.main, GetFocus(), letter, control, alt); };
@@ -61,10 +62,12 @@ TEST_CASE("menu items, shortcuts and access keys run their commands") {
         {"Ctrl+N", key('N', true, false), Effect::NewPuzzle},
         {"Ctrl+R", key('R', true, false), Effect::Reset},
         {"Alt+H, the Hint button before the Help menu", key('H', false, true), Effect::Hint,
-         win32::kCmdHint},
-        {"Alt+N", key('N', false, true), Effect::NewPuzzle, win32::kCmdNewPuzzle},
-        {"Alt+R", key('R', false, true), Effect::Reset, win32::kCmdReset},
-        {"the Reset button", [](auto& f) { f.command(win32::kCmdReset); }, Effect::Reset},
+         "cmdHint"},
+        {"Alt+N", key('N', false, true), Effect::NewPuzzle, "cmdNewPuzzle"},
+        {"Alt+R", key('R', false, true), Effect::Reset, "cmdReset"},
+        {"the Reset button", [](auto& f) { f.click("cmdReset"); }, Effect::Reset},
+        {"the New Puzzle button", [](auto& f) { f.click("cmdNewPuzzle"); }, Effect::NewPuzzle},
+        {"the Hint button", [](auto& f) { f.click("cmdHint"); }, Effect::Hint},
     };
     for (const Case& c : cases) {
         const std::string name = c.name;
@@ -81,74 +84,112 @@ TEST_CASE("menu items, shortcuts and access keys run their commands") {
     }
 }
 
+// The dialog manager would take a plain letter for the access key of the
+// button in focus (R resetting the puzzle, N throwing it away).
+TEST_CASE("a plain letter with a button in focus does nothing") {
+    for (const char* button : {"cmdHint", "cmdNewPuzzle", "cmdReset"}) {
+        CAPTURE(std::string(button));
+        MainWindowFixture f({7, 19});
+        f.random.scriptPuzzle({1, 25});
+        f.clickTile(13);
+        const PuzzleValue start = f.main->game().startValue();
+        const PuzzleValue board = f.main->game().currentValue();
+        SetFocus(f.control(button));
+        for (const UINT letter : {'H', 'N', 'R', 'X', 'F'}) pressKey(*f.main, GetFocus(), letter);
+        CHECK(f.main->game().startValue() == start);
+        CHECK(f.main->game().currentValue() == board);
+        CHECK(f.main->game().moveCount() == 1);
+        CHECK(f.messages.shown.empty());
+        CHECK_FALSE(f.closed);
+        CHECK(GetFocus() == f.control(button));
+    }
+}
+
 TEST_CASE("View menu items show and hide with their check marks") {
     MainWindowFixture f;
-    HWND bar = f.control(win32::kStatusBar);
+    HWND bar = f.control("sbStatusBar");
     CHECK(IsWindowVisible(bar));
     CHECK(f.menuChecked(MenuCommand::ViewStatusBar));
     CHECK_FALSE(f.menuChecked(MenuCommand::ViewTileNumbers));
-    CHECK_FALSE(IsWindowVisible(f.control(win32::kTileNumberBase + 7)));
+    CHECK_FALSE(IsWindowVisible(f.control("lblTileNumbers", 7)));
     for (const bool shown : {false, true}) {
-        f.command(win32::menuId(MenuCommand::ViewStatusBar));
-        f.command(win32::menuId(MenuCommand::ViewTileNumbers));
+        f.menu(MenuCommand::ViewStatusBar);
+        f.menu(MenuCommand::ViewTileNumbers);
         CHECK(IsWindowVisible(bar) == shown);
         CHECK(f.menuChecked(MenuCommand::ViewStatusBar) == shown);
         CHECK(f.menuChecked(MenuCommand::ViewTileNumbers) == !shown);
         for (int n = 1; n <= kTileCount; ++n) {
-            CHECK(IsWindowVisible(f.control(win32::kTileNumberBase + n)) == !shown);
-            CHECK(f.text(win32::kTileNumberBase + n) == L" " + std::to_wstring(n));
+            CHECK(IsWindowVisible(f.control("lblTileNumbers", n)) == !shown);
+            CHECK(f.text("lblTileNumbers", n) == L" " + std::to_wstring(n));
         }
     }
 }
 
-TEST_CASE("scroll bars step by one, count a thumb where it is let go and stay in range") {
+TEST_CASE("scroll bars take the mouse's requests and the keys once, and show the setting") {
     struct Case {
-        int bar;
-        int code;
-        int position;
+        const char* bar;
+        std::function<void(MainWindowFixture&, const char*)> give;
         int value;       // afterwards
         bool newPuzzle;  // mode and level make one, tile set keeps the board
     };
+    auto request = [](int code, int position = 0) {
+        return [=](MainWindowFixture& f, const char* bar) { f.scroll(bar, code, position); };
+    };
+    // A key while the bar has the focus: one step, not one from the rules
+    // and another from the bar itself.
+    auto key = [](UINT key) {
+        return [=](MainWindowFixture& f, const char* bar) {
+            SetFocus(f.control(bar));
+            pressKey(*f.main, f.control(bar), key);
+        };
+    };
     const std::vector<Case> cases{
-        {win32::kScrollMode, SB_LINERIGHT, 0, 2, true},
-        {win32::kScrollMode, SB_PAGERIGHT, 0, 2, true},
-        {win32::kScrollMode, SB_THUMBTRACK, 6, 1, false},
-        {win32::kScrollMode, SB_THUMBPOSITION, 6, 6, true},
-        {win32::kScrollMode, SB_LINELEFT, 0, 1, false},
-        {win32::kScrollMode, SB_RIGHT, 0, 9, true},
-        {win32::kScrollLevel, SB_THUMBPOSITION, 20, 20, true},
-        {win32::kScrollLevel, SB_PAGELEFT, 0, 2, false},
-        {win32::kScrollTileSet, SB_RIGHT, 0, 8, false},
-        {win32::kScrollTileSet, SB_LINERIGHT, 0, 2, false},
+        {"ScrollMode", request(SB_LINERIGHT), 2, true},
+        {"ScrollMode", request(SB_PAGERIGHT), 2, true},
+        {"ScrollMode", request(SB_THUMBTRACK, 6), 1, false},
+        {"ScrollMode", request(SB_THUMBPOSITION, 6), 6, true},
+        {"ScrollMode", request(SB_ENDSCROLL), 1, false},
+        {"ScrollMode", request(SB_LINELEFT), 1, false},
+        {"ScrollMode", request(SB_RIGHT), 9, true},
+        {"ScrollLevel", request(SB_THUMBPOSITION, 20), 20, true},
+        {"ScrollLevel", request(SB_PAGELEFT), 2, false},
+        {"ScrollTileSet", request(SB_RIGHT), 8, false},
+        {"ScrollTileSet", request(SB_LINERIGHT), 2, false},
+        {"ScrollMode", key(VK_RIGHT), 2, true},
+        {"ScrollMode", key(VK_DOWN), 2, true},
+        {"ScrollMode", key(VK_NEXT), 2, true},
+        {"ScrollMode", key(VK_END), 9, true},
+        {"ScrollLevel", key(VK_LEFT), 2, false},
+        {"ScrollTileSet", key(VK_END), 8, false},
     };
     for (const Case& c : cases) {
-        CAPTURE(c.bar);
-        CAPTURE(c.code);
+        CAPTURE(std::string(c.bar));
+        CAPTURE(&c - cases.data());
         MainWindowFixture f({7, 19});
         f.random.scriptPuzzle({1, 2});
         f.clickTile(13);
         const PuzzleValue board = f.main->game().currentValue();
-        f.scroll(c.bar, c.code, c.position);
+        c.give(f, c.bar);
         CHECK(f.scrollValue(c.bar) == c.value);
         CHECK((f.main->game().moveCount() == 0) == c.newPuzzle);
         CHECK((f.main->game().currentValue() == board) == !c.newPuzzle);
         CHECK(brokenGameRule(f.main->game()) == "");
         const Settings& settings = f.main->game().settings();
-        if (c.bar == win32::kScrollMode) {
+        if (std::string(c.bar) == "ScrollMode") {
             CHECK(settings.mode == c.value);
-            CHECK(f.text(win32::kLblMode) == L"Mode  " + std::to_wstring(c.value));
+            CHECK(f.text("lblMode") == L"Mode  " + std::to_wstring(c.value));
             for (int k = 1; k <= 9; ++k)
-                CHECK(IsWindowVisible(f.control(win32::kModeDiagramBase + k)) == (k == c.value));
-        } else if (c.bar == win32::kScrollLevel) {
+                CHECK(IsWindowVisible(f.control("picMode", k)) == (k == c.value));
+        } else if (std::string(c.bar) == "ScrollLevel") {
             CHECK(settings.level == c.value);
         } else {
             CHECK(settings.tileSet == c.value);
-            CHECK(f.text(win32::kLblTileSet) == L"Change all tiles to black");
+            CHECK(f.text("lblTileSet") == L"Change all tiles to black");
         }
     }
 }
 
-TEST_CASE("the board plays from the keyboard: arrows move the stop, Space presses") {
+TEST_CASE("the board plays from the keyboard: arrows move the stop, Space and Enter play") {
     MainWindowFixture f({7, 19});
     SetFocus(f.tile(1));
     struct Step {
@@ -161,40 +202,92 @@ TEST_CASE("the board plays from the keyboard: arrows move the stop, Space presse
         CHECK(GetFocus() == f.tile(step.focusedTile));
     }
     pressKey(*f.main, GetFocus(), VK_SPACE);
-    CHECK(f.text(win32::kLblMoves) == L"1");
+    CHECK(f.text("lblMoves") == L"1");
+    // Enter plays as Space does: the dialog manager must not take it.
+    pressKey(*f.main, GetFocus(), VK_RETURN);
+    CHECK(f.text("lblMoves") == L"2");
+    CHECK(f.main->game().currentValue() == f.main->game().startValue());
+    // Held down, the key plays once: the system's repeats do nothing.
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
+    PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
+    pumpMessages(f.main.get());
+    CHECK(f.text("lblMoves") == L"3");
     auto isTabStop = [&](int n) {
         return (GetWindowLongPtrW(f.tile(n), GWL_STYLE) & WS_TABSTOP) != 0;
     };
     CHECK(isTabStop(6));
     CHECK_FALSE(isTabStop(1));
+    // A click makes its tile the board's stop too.
+    f.clickTile(19);
+    CHECK(isTabStop(19));
+    CHECK_FALSE(isTabStop(6));
 }
 
-TEST_CASE("the status bar shows its text, the date and the time, and follows the clock") {
+TEST_CASE("the status bar shows its text and the clock's date and time, whole") {
     MainWindowFixture f;
-    HWND bar = f.control(win32::kStatusBar);
+    HWND bar = f.control("sbStatusBar");
     auto panel = [bar](int index) {
         wchar_t text[128] = L"";
         SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
         return std::wstring(text);
     };
     CHECK(panel(0) == L"Status Bar");
-    CHECK(panel(1) == win32::shortDateText(f.clock.time));
-    CHECK(panel(2) == win32::shortTimeText(f.clock.time));
-    f.clock.time = {2027, 1, 5, 1, 23, 5, 0, 0};
+    CHECK(panel(1) == L"7.12.2026 \u0433.");
+    CHECK(panel(2) == L"9 h 41");
+    f.clock.time = {2027, 1, 5, 23, 5, 0, 0};
     SendMessageW(f.window(), WM_TIMER, win32::kClockTimer, 0);
-    CHECK(panel(1) == win32::shortDateText(f.clock.time));
-    CHECK(panel(2) == win32::shortTimeText(f.clock.time));
-    CHECK(panel(2) != win32::shortTimeText(SYSTEMTIME{2026, 12, 1, 7, 9, 41, 30, 250}));
+    CHECK(panel(1) == L"5.1.2027 \u0433.");
+    CHECK(panel(2) == L"23 h 05");
+    // Each panel at least an inch wide, the date's and the time's as wide as their texts.
+    RECT date{}, time{};
+    SendMessageW(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&date));
+    SendMessageW(bar, SB_GETRECT, 2, reinterpret_cast<LPARAM>(&time));
+    const int inch = win32::dpiOf(f.window()).px(1440);
+    CHECK(date.right - date.left >= inch - 4);
+    CHECK(time.right - time.left >= inch - 4);
 }
 
-TEST_CASE("the clock wakes only when the minute changes") {
+TEST_CASE("keys as the rules get them: virtual keys, modifiers and repeats") {
+    using ui::Key;
     struct Case {
-        WORD second, millisecond;
-        int wait;
+        WPARAM key;
+        LPARAM flags;
+        win32::Modifiers held;
+        ui::KeyPress press;
     };
-    for (const Case& c :
-         {Case{30, 250, 29750}, Case{0, 0, 60000}, Case{59, 999, 1}, Case{59, 0, 1000}}) {
-        SYSTEMTIME now{2026, 12, 1, 7, 9, 41, c.second, c.millisecond};
-        CHECK(win32::millisecondsToNextMinute(now) == c.wait);
+    const LPARAM altDown = 1 << 29, repeat = 1 << 30;
+    const std::vector<Case> cases{
+        {'R', 1, {}, {Key::Letter, 'R'}},
+        {'7', 1, {}, {Key::Letter, '7'}},
+        {'N', 1 | altDown, {}, {Key::Letter, 'N', true}},
+        {'N', 1, {true, false, false}, {Key::Letter, 'N', true}},
+        {'H', 1, {false, true, false}, {Key::Letter, 'H', false, true}},
+        {'H', 1, {false, true, true}, {Key::Letter, 'H', false, true, true}},
+        {VK_NUMPAD1, 1, {}, {Key::Other}},  // its code is a lower-case 'a'
+        {VK_LEFT, 1, {}, {Key::Left}},
+        {VK_RIGHT, 1, {}, {Key::Right}},
+        {VK_UP, 1, {}, {Key::Up}},
+        {VK_DOWN, 1, {}, {Key::Down}},
+        {VK_HOME, 1, {}, {Key::Home}},
+        {VK_END, 1, {}, {Key::End}},
+        {VK_PRIOR, 1, {}, {Key::PageUp}},
+        {VK_NEXT, 1, {}, {Key::PageDown}},
+        {VK_SPACE, 1 | repeat, {}, {Key::Space, 0, false, false, false, true}},
+        {VK_RETURN, 1, {}, {Key::Enter}},
+        {VK_ESCAPE, 1, {}, {Key::Escape}},
+        {VK_TAB, 1, {false, false, true}, {Key::Tab, 0, false, false, true}},
+        {VK_F10, 1, {}, {Key::F10}},
+        {VK_F4, 1 | altDown, {}, {Key::Other, 0, true}},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.key);
+        const ui::KeyPress press = win32::keyPressOf(c.key, c.flags, c.held);
+        CHECK(static_cast<int>(press.key) == static_cast<int>(c.press.key));
+        CHECK(press.letter == c.press.letter);
+        CHECK(press.alt == c.press.alt);
+        CHECK(press.ctrl == c.press.ctrl);
+        CHECK(press.shift == c.press.shift);
+        CHECK(press.repeat == c.press.repeat);
     }
 }

@@ -79,8 +79,8 @@ TEST_CASE("a click on a tile plays its move, counts it and repaints the board") 
         for (int n = 1; n <= kTileCount; ++n) {
             CHECK((isLit(before, n) != isLit(after, n)) == c.flipped.contains(n));
         }
-        CHECK(f.text(win32::kLblMoves) == L"1");
-        CHECK(f.text(win32::kLblPuzState) == L" " + std::to_wstring(after));
+        CHECK(f.text("lblMoves") == L"1");
+        CHECK(f.text("lblPuzState") == L" " + std::to_wstring(after));
         CHECK(brokenGameRule(f.main->game()) == "");
         CHECK(boardShowsGame(f));
     }
@@ -94,9 +94,9 @@ TEST_CASE("the pointer previews a move and the bare window, frame, Hint and Rese
         std::function<void(MainWindowFixture&)> pointer;
         std::set<int> highlighted, cleared;
     };
-    auto over = [](int id, UINT message) {
-        return [id, message](MainWindowFixture& f) {
-            SendMessageW(f.control(id), message, 0, MAKELPARAM(3, 3));
+    auto over = [](const char* name, UINT message, int index = forms::kNoIndex) {
+        return [=](MainWindowFixture& f) {
+            SendMessageW(f.control(name, index), message, 0, MAKELPARAM(3, 3));
         };
     };
     auto overWindow = [](MainWindowFixture& f) { SendMessageW(f.window(), WM_MOUSEMOVE, 0, 0); };
@@ -110,22 +110,19 @@ TEST_CASE("the pointer previews a move and the bare window, frame, Hint and Rese
          {3, 7, 8, 9, 13},
          {2, 6, 12}},
         {"straight into 8", [](auto& f) { f.hoverTile(8); }, {2, 3, 6, 7, 8, 9, 12, 13}, {}},
-        {"over the frame", over(win32::kFrame1, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
-        {"over Hint", over(win32::kCmdHint, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
-        {"over Reset", over(win32::kCmdReset, WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
-        {"over New Puzzle", over(win32::kCmdNewPuzzle, WM_MOUSEMOVE), {2, 6, 7, 8, 12}, {}},
-        {"released over New Puzzle",
-         over(win32::kCmdNewPuzzle, WM_LBUTTONUP),
-         {},
-         {2, 6, 7, 8, 12}},
+        {"over the frame", over("Frame1", WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over Hint", over("cmdHint", WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over Reset", over("cmdReset", WM_MOUSEMOVE), {}, {2, 6, 7, 8, 12}},
+        {"over New Puzzle", over("cmdNewPuzzle", WM_MOUSEMOVE), {2, 6, 7, 8, 12}, {}},
+        {"released over New Puzzle", over("cmdNewPuzzle", WM_LBUTTONUP), {}, {2, 6, 7, 8, 12}},
         {"Ctrl+N", [](auto& f) { pressKey(*f.main, GetFocus(), 'N', true); }, {2, 6, 7, 8, 12}, {}},
         {"over a tile number: no tile, nothing cleared",
-         over(win32::kTileNumberBase + 7, WM_MOUSEMOVE),
+         over("lblTileNumbers", WM_MOUSEMOVE, 7),
          {2, 6, 7, 8, 12},
          {}},
         {"over a tile number, then back on 7",
          [&](auto& f) {
-             over(win32::kTileNumberBase + 7, WM_MOUSEMOVE)(f);
+             over("lblTileNumbers", WM_MOUSEMOVE, 7)(f);
              overWindow(f);
              f.hoverTile(7);
          },
@@ -159,9 +156,9 @@ TEST_CASE("solving the puzzle in as many moves as the level offers the next leve
         CHECK(f.messages.shown.back().owner == f.window());
         CHECK(f.messages.shown.back().message.buttons == MessageButtons::YesNo);
         const int level = answer == MessageAnswer::Yes ? 3 : 2;
-        CHECK(f.scrollValue(win32::kScrollLevel) == level);
-        CHECK(f.text(win32::kLblLevel) == L"Level:  " + std::to_wstring(level));
-        CHECK(f.text(win32::kLblMoves) == L"0");
+        CHECK(f.scrollValue("ScrollLevel") == level);
+        CHECK(f.text("lblLevel") == L"Level:  " + std::to_wstring(level));
+        CHECK(f.text("lblMoves") == L"0");
         CHECK(f.main->game().currentValue() != kSolvedBoard);
         CHECK(brokenGameRule(f.main->game()) == "");
         CHECK(boardShowsGame(f));
@@ -170,13 +167,13 @@ TEST_CASE("solving the puzzle in as many moves as the level offers the next leve
 
 TEST_CASE("a hint names a tile still to press and shows the tile numbers") {
     MainWindowFixture f({7, 19});
-    f.command(win32::kCmdHint);
+    f.click("cmdHint");
     REQUIRE(f.messages.shown.size() == 1);
     const std::string hint = f.messages.shown[0].message.text;
     CHECK((hint.find(" 7") != std::string::npos || hint.find(" 19") != std::string::npos));
     CHECK(f.menuChecked(forms::MenuCommand::ViewTileNumbers));
     for (int n = 1; n <= kTileCount; ++n) {
-        CHECK(IsWindowVisible(f.control(win32::kTileNumberBase + n)));
-        CHECK(f.text(win32::kTileNumberBase + n) == L" " + std::to_wstring(n));
+        CHECK(IsWindowVisible(f.control("lblTileNumbers", n)));
+        CHECK(f.text("lblTileNumbers", n) == L" " + std::to_wstring(n));
     }
 }

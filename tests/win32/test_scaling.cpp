@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 
 #include "Controls.h"
 #include "MainWindowFixture.h"
@@ -45,20 +46,25 @@ void deliverDensity(HWND window, int dpi) {
 
 TEST_CASE("the picture box calls leave labels, buttons and scroll bars whole") {
     MainWindowFixture f;
-    for (const int id : std::initializer_list<int>{win32::kLblMoves, win32::kTileNumberBase + 1,
-                                                   win32::kLblTileSet, win32::kCmdHint,
-                                                   win32::kScrollMode, win32::kFrame1}) {
-        CAPTURE(id);
-        HWND control = f.control(id);
+    struct Named {
+        const char* name;
+        int index;
+    };
+    for (const Named& named :
+         {Named{"lblMoves", forms::kNoIndex}, Named{"lblTileNumbers", 1},
+          Named{"lblTileSet", forms::kNoIndex}, Named{"cmdHint", forms::kNoIndex},
+          Named{"ScrollMode", forms::kNoIndex}, Named{"Frame1", forms::kNoIndex}}) {
+        CAPTURE(std::string(named.name));
+        HWND control = f.control(named.name, named.index);
         const LRESULT font = SendMessageW(control, WM_GETFONT, 0, 0);
-        const std::wstring text = f.text(id);
+        const std::wstring text = f.text(named.name, named.index);
         win32::setPictureScale(control, 3);
         win32::setBackColour(control, 0x00FF00);
         CHECK(heapsSound());
         CHECK(win32::borderWidth(control) == 0);
         CHECK(win32::backColour(control) == kPlatformBackColour);
         CHECK(SendMessageW(control, WM_GETFONT, 0, 0) == font);
-        CHECK(f.text(id) == text);
+        CHECK(f.text(named.name, named.index) == text);
     }
 }
 
@@ -75,14 +81,14 @@ TEST_CASE("the main window opened again and again keeps its sizes, picture scale
             CHECK(clientSize(f.window()).cx == dpi.px(forms::frmMain::kClientWidth));
             for (const int n : {1, 13, 25}) {
                 CAPTURE(n);
-                const RECT place = dpi.rect(forms::frmMain::picTile(n));
+                const RECT place = dpi.rect(forms::frmMain::tilePlace(n));
                 CHECK(clientSize(f.tile(n)).cx == place.right - place.left);
                 CHECK(clientSize(f.tile(n)).cy == place.bottom - place.top);
                 CHECK(win32::borderWidth(f.tile(n)) == 2 * dpi.pictureScale());
             }
         }
         f.clickTile(13);
-        CHECK(f.text(win32::kLblMoves) == L"1");
+        CHECK(f.text("lblMoves") == L"1");
     }
     CHECK(heapsSound());
 }

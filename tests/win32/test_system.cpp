@@ -134,7 +134,7 @@ TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless mi
         GetWindowRect(f.window(), &outer);
         const double twipsPerPixel = 1440.0 / win32::dpiOf(f.window()).dpi;
         if (c.byExit) {
-            f.command(win32::menuId(forms::MenuCommand::Exit));
+            f.menu(forms::MenuCommand::Exit);
         } else {
             SendMessageW(f.window(), WM_CLOSE, 0, 0);
         }
@@ -158,9 +158,8 @@ TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless mi
 
 TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system has") {
     SUBCASE("a build without help says so and opens nothing") {
-        MainWindowFixture f;
-        f.services.helpFilePath.clear();
-        f.command(win32::menuId(forms::MenuCommand::HelpContents));
+        MainWindowFixture f({7, 19}, nullptr, nullptr, L"");
+        f.menu(forms::MenuCommand::HelpContents);
         REQUIRE(f.messages.shown.size() == 1);
         CHECK(f.messages.shown[0].owner == f.window());
         CHECK(f.messages.shown[0].message ==
@@ -172,8 +171,8 @@ TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system 
     SUBCASE("a viewer that fails: the system's description, no icon") {
         MainWindowFixture f;
         f.help.failure = L"The system cannot find the file specified.";
-        f.command(win32::menuId(forms::MenuCommand::HelpContents));
-        f.command(win32::menuId(forms::MenuCommand::HelpContents));
+        f.menu(forms::MenuCommand::HelpContents);
+        f.menu(forms::MenuCommand::HelpContents);
         CHECK(f.help.opened == std::vector<std::wstring>(2, L"C:\\Games\\Tenebrix.hlp"));
         REQUIRE(f.messages.shown.size() == 2);
         CHECK(f.messages.shown[0].message ==
@@ -193,5 +192,57 @@ TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system 
         const auto commandLine = standInCommandLine(viewer);
         REQUIRE(commandLine.has_value());
         CHECK(commandLine->find(L"C:\\Games\\Tenebrix.hlp") != std::wstring::npos);
+    }
+}
+
+TEST_CASE("the settings store and the clock take and give the game's UTF-8 whole") {
+    SUBCASE("the settings store writes the wide text the UTF-8 spells") {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tenebrix Test");
+        win32::RegistrySettingsStore store;
+        // "Réglages", "Clé" and "1٫5 €": two-byte and three-byte characters.
+        CHECK(store.SaveSetting("Tenebrix Test", "R\xC3\xA9glages", "Cl\xC3\xA9",
+                                "1\xD9\xAB"
+                                "5 \xE2\x82\xAC"));
+        CHECK(readText(HKEY_CURRENT_USER, L"Software\\Tenebrix Test\\R\u00e9glages", L"Cl\u00e9") ==
+              std::wstring(L"1\u066b5 \u20ac"));
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tenebrix Test");
+    }
+    SUBCASE("the clock writes the date and the time in the locale's short formats") {
+        win32::SystemClock clock(L"en-US");
+        const platform::LocalTime time{2026, 12, 7, 9, 41, 20, 0};
+        CHECK(clock.shortDate(time) == "12/7/2026");
+        CHECK(clock.shortTime(time) == "9:41 AM");
+        CHECK_FALSE(clock.shortTimeShowsSeconds());
+    }
+    SUBCASE("beyond ASCII, the clock's texts are the system's, in UTF-8") {
+        win32::SystemClock clock(L"ar-SA");
+        const platform::LocalTime time{2026, 12, 7, 21, 41, 20, 0};
+        SYSTEMTIME system{2026, 12, 1, 7, 21, 41, 20, 0};
+        wchar_t expected[128] = L"";
+        GetTimeFormatEx(L"ar-SA", TIME_NOSECONDS, &system, nullptr, expected, 128);
+        REQUIRE(std::wstring(expected).find_first_not_of(L"0123456789: ") != std::wstring::npos);
+        CHECK(win32::widen(clock.shortTime(time)) == expected);
+    }
+    SUBCASE("the clock's now is the system's local time") {
+        win32::SystemClock clock;
+        const platform::LocalTime now = clock.now();
+        SYSTEMTIME local;
+        GetLocalTime(&local);
+        const SYSTEMTIME read{static_cast<WORD>(now.year),
+                              static_cast<WORD>(now.month),
+                              0,
+                              static_cast<WORD>(now.day),
+                              static_cast<WORD>(now.hour),
+                              static_cast<WORD>(now.minute),
+                              static_cast<WORD>(now.second),
+                              static_cast<WORD>(now.millisecond)};
+        FILETIME a, b;
+        REQUIRE(SystemTimeToFileTime(&read, &a));
+        REQUIRE(SystemTimeToFileTime(&local, &b));
+        const auto ticks = [](FILETIME t) {
+            return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        };
+        CHECK(ticks(b) - ticks(a) >= 0);
+        CHECK(ticks(b) - ticks(a) < 50000000);  // 5 seconds
     }
 }

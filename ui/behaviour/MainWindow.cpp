@@ -182,8 +182,8 @@ void MainWindow::mnuViewStatusBar_Click() {
 
 void MainWindow::mnuHelpContents_Click() {
     if (helpFilePath_.empty()) {
-        showMessage(
-            {frm::kNoHelpMessage, frm::kCaption, MessageButtons::Ok, MessageIcon::Information});
+        showMessage({i18n::tr(frm::kNoHelpMessage), frm::kCaption, MessageButtons::Ok,
+                     MessageIcon::Information});
         return;
     }
     if (const auto failure = view_.openHelp(helpFilePath_)) showMessage({*failure, frm::kCaption});

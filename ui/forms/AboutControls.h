@@ -8,6 +8,7 @@
 #include "Colour.h"
 #include "Control.h"
 #include "OwnerTexts.h"
+#include "Translate.h"
 
 namespace tenebrix::forms::frmAbout {
 
@@ -42,14 +43,18 @@ inline constexpr std::array<Control, kControlCount> kControls = [] {
     table[row++] = {.name = "cmdOK",
                     .kind = ControlKind::Button,
                     .place = {4245, 1905, 1260, 345},
-                    .caption = "OK",
+                    // TRANSLATORS: the About box's button that closes it.
+                    .caption = NC_("button", "OK"),
                     .tabStop = true,
                     .isDefault = true,
                     .isCancel = true};
     table[row++] = {.name = "cmdSysInfo",
                     .kind = ControlKind::Button,
                     .place = {4260, 2355, 1245, 345},
-                    .caption = "&System Info...",
+                    // TRANSLATORS: the About box's button that starts the
+                    // system's information tool; '&' marks the access key.
+                    // Fits in about 13 characters (83 pixels).
+                    .caption = NC_("button", "&System Info..."),
                     .tabStop = true};
     table[row++] = {.name = "picIcon",
                     .kind = ControlKind::PictureBox,

@@ -5,12 +5,14 @@
 #pragma once
 
 #include "AboutControls.h"
+#include "Translate.h"
 #include "Twips.h"
 
 namespace tenebrix::forms::frmAbout {
 
 inline constexpr const char* kName = "frmAbout";
-inline constexpr const char* kCaption = "About Tenebrix";
+// TRANSLATORS: the title of the About box.
+inline constexpr const char* kCaption = N_("About Tenebrix");
 inline constexpr int kWidth = 5655;
 inline constexpr int kHeight = 2850;
 // The title line, written when the box loads.

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "AccessKey.h"
+#include "Translate.h"
 
 namespace tenebrix::forms {
 
@@ -41,29 +42,42 @@ struct Menu {
 };
 
 // The hint is the File menu's first item; there is no Hint menu.
+// TRANSLATORS: the File menu's items: Hint, New Puzzle, Reset Puzzle, Exit.
+// '&' marks the access key; within one menu no two items share a letter.
 inline constexpr std::array<MenuItem, 5> kFileItems{{
-    {"mnuHint", "&Hint", MenuCommand::Hint, 'H'},
-    {"mnuFileNew", "&New Puzzle", MenuCommand::NewPuzzle, 'N'},
-    {"mnuReset", "&Reset Puzzle", MenuCommand::ResetPuzzle, 'R'},
+    {"mnuHint", NC_("menu item", "&Hint"), MenuCommand::Hint, 'H'},
+    {"mnuFileNew", NC_("menu item", "&New Puzzle"), MenuCommand::NewPuzzle, 'N'},
+    {"mnuReset", NC_("menu item", "&Reset Puzzle"), MenuCommand::ResetPuzzle, 'R'},
     {"mnuFileBar1", "", MenuCommand::None},
-    {"mnuFileExit", "E&xit", MenuCommand::Exit},
+    {"mnuFileExit", NC_("menu item", "E&xit"), MenuCommand::Exit},
 }};
 
+// TRANSLATORS: the View menu's items: show or hide the status bar, and the
+// tile numbers under the tiles. Unique access keys within the View menu.
 inline constexpr std::array<MenuItem, 2> kViewItems{{
-    {"mnuViewStatusBar", "Status &Bar", MenuCommand::ViewStatusBar, 0, true, true},
-    {"mnuTileNumbers", "&Tile Numbers", MenuCommand::ViewTileNumbers, 0, true, false},
+    {"mnuViewStatusBar", NC_("menu item", "Status &Bar"), MenuCommand::ViewStatusBar, 0, true,
+     true},
+    {"mnuTileNumbers", NC_("menu item", "&Tile Numbers"), MenuCommand::ViewTileNumbers, 0, true,
+     false},
 }};
 
+// TRANSLATORS: the Help menu's items: How to Play opens the help file (no
+// access key in English; give it one only if it does not clash with About),
+// About Tenebrix... opens the About box.
 inline constexpr std::array<MenuItem, 3> kHelpItems{{
-    {"mnuHelpContents", "How to Play", MenuCommand::HelpContents},
+    {"mnuHelpContents", NC_("menu item", "How to Play"), MenuCommand::HelpContents},
     {"mnuHelpBar1", "", MenuCommand::None},
-    {"mnuHelpAbout", "&About Tenebrix...", MenuCommand::HelpAbout},
+    {"mnuHelpAbout", NC_("menu item", "&About Tenebrix..."), MenuCommand::HelpAbout},
 }};
 
+// TRANSLATORS: the menu bar's titles. '&' marks the access key (Alt and the
+// letter opens the menu). The three titles must not share a letter, nor
+// with the three buttons under the board (Hint, New Puzzle, Reset Puzzle),
+// except English's H for Hint and Help.
 inline constexpr std::array<Menu, 3> kMainMenu{{
-    {"mnuFile", "&File", kFileItems},
-    {"mnuView", "&View", kViewItems},
-    {"mnuHelp", "&Help", kHelpItems},
+    {"mnuFile", NC_("menu", "&File"), kFileItems},
+    {"mnuView", NC_("menu", "&View"), kViewItems},
+    {"mnuHelp", NC_("menu", "&Help"), kHelpItems},
 }};
 
 // Front ends still asking by the old name.

@@ -10,6 +10,7 @@
 #include "Board.h"
 #include "Control.h"
 #include "Settings.h"
+#include "Translate.h"
 
 namespace tenebrix::forms::frmMain {
 
@@ -81,7 +82,7 @@ constexpr Control frameLabel(const char* name, TwipRect place, const char* capti
 // A screen reader names each bar after its setting, since the caption above
 // it shows only the value.
 constexpr Control scrollBar(const char* name, TwipRect place, int minimum, int maximum,
-                            const char* setting) {
+                            const char* setting, const char* shows) {
     return {.name = name,
             .kind = ControlKind::ScrollBar,
             .place = place,
@@ -89,7 +90,8 @@ constexpr Control scrollBar(const char* name, TwipRect place, int minimum, int m
             .tabStop = true,
             .minimum = minimum,
             .maximum = maximum,
-            .accessibleName = setting};
+            .accessibleName = setting,
+            .shows = shows};
 }
 
 constexpr Control sampleBox(const char* name, TwipRect place) {
@@ -131,35 +133,52 @@ inline constexpr std::array<Control, kControlCount> kControls = [] {
     std::array<Control, kControlCount> table{};
     std::size_t row = 0;
     for (int n = 1; n <= kTileCount; ++n) table[row++] = rows::tile(n);
-    table[row++] = rows::button("cmdHint", {150, 3900, 1065, 540}, "&Hint", MenuCommand::Hint);
-    table[row++] = rows::button("cmdNewPuzzle", {1350, 3900, 1140, 540}, "&New Puzzle",
-                                MenuCommand::NewPuzzle);
-    table[row++] = rows::button("cmdReset", {2625, 3900, 1065, 540}, "&Reset Puzzle",
+    // TRANSLATORS: the buttons under the board. '&' marks the access key
+    // (Alt + that letter presses the button). The game window's three buttons
+    // and its three menu titles (File, View, Help) must not share a letter,
+    // except that English's Hint and Help share H (the button wins). Fits in
+    // about 11 characters: the button is 71 pixels wide at 8 points.
+    table[row++] =
+        rows::button("cmdHint", {150, 3900, 1065, 540}, NC_("button", "&Hint"), MenuCommand::Hint);
+    // TRANSLATORS: a button under the board; fits in about 12 characters (76 pixels).
+    table[row++] = rows::button("cmdNewPuzzle", {1350, 3900, 1140, 540},
+                                NC_("button", "&New Puzzle"), MenuCommand::NewPuzzle);
+    // TRANSLATORS: a button under the board: puts the puzzle back as it was
+    // dealt; fits in about 11 characters (71 pixels).
+    table[row++] = rows::button("cmdReset", {2625, 3900, 1065, 540}, NC_("button", "&Reset Puzzle"),
                                 MenuCommand::ResetPuzzle);
     table[row++] = rows::sampleBox("PicOn", {675, 300, 545, 545});
     table[row++] = rows::sampleBox("picOff", {1425, 300, 545, 545});
     table[row++] = rows::frameLabel("lblTileSet", {375, 900, 1815, 225}, "Default",
                                     TextAlign::Centre, kFormFont);
+    // TRANSLATORS: what a screen reader calls the scroll bar that chooses
+    // the tile set (the pair of pictures for lit and dark tiles).
     table[row++] = rows::scrollBar("ScrollTileSet", {375, 1125, 1890, 240}, kMinTileSet,
-                                   kMaxTileSet, "Tile set");
+                                   kMaxTileSet, NC_("scroll bar", "Tile set"), "lblTileSet");
     for (int k = kMinMode; k <= kMaxMode; ++k) table[row++] = rows::modeDiagram(k);
-    table[row++] =
-        rows::scrollBar("ScrollMode", {375, 2625, 1890, 240}, kMinMode, kMaxMode, "Mode");
+    // TRANSLATORS: what a screen reader calls the scroll bar that chooses the mode.
+    table[row++] = rows::scrollBar("ScrollMode", {375, 2625, 1890, 240}, kMinMode, kMaxMode,
+                                   NC_("scroll bar", "Mode"), "lblMode");
     table[row++] = rows::frameLabel("lblMode", {375, 2400, 1890, 255}, "lblMode", TextAlign::Centre,
                                     kBoldCaptionFont);
-    table[row++] =
-        rows::scrollBar("ScrollLevel", {375, 3375, 1890, 240}, kMinLevel, kMaxLevel, "Level");
+    // TRANSLATORS: what a screen reader calls the scroll bar that chooses the level.
+    table[row++] = rows::scrollBar("ScrollLevel", {375, 3375, 1890, 240}, kMinLevel, kMaxLevel,
+                                   NC_("scroll bar", "Level"), "lblLevel");
     table[row++] = rows::frameLabel("lblLevel", {375, 3075, 1890, 255}, "lblLevel",
                                     TextAlign::Centre, kBoldCaptionFont);
     // "Moves:" is right-aligned so that it ends where the counter's digits begin.
-    table[row++] = rows::frameLabel("lblMovesLabel", {525, 3900, 1065, 390},
-                                    "Moves:", TextAlign::Right, kBoldCaptionFont);
+    // TRANSLATORS: the label before the move counter, right-aligned, bold;
+    // fits in about 9 characters (71 pixels at 9.75 points bold).
+    table[row++] = rows::frameLabel("lblMovesLabel", {525, 3900, 1065, 390}, N_("Moves:"),
+                                    TextAlign::Right, kBoldCaptionFont);
     table[row++] = rows::frameLabel("lblMoves", {1650, 3900, 465, 315}, "0", TextAlign::Left,
                                     kBoldCaptionFont);
     table[row++] = {.name = kFrame1,
                     .kind = ControlKind::Frame,
                     .place = {3900, 75, 2715, 4365},
-                    .caption = "Puzzle Settings"};
+                    // TRANSLATORS: the frame around the settings beside the
+                    // board; up to about 28 characters.
+                    .caption = N_("Puzzle Settings")};
     for (int n = 1; n <= kTileCount; ++n) table[row++] = rows::tileNumber(n);
     // The current and start values, kept where the player never sees them.
     table[row++] = rows::hiddenValue("lblPuzState", {75, 3825, 1290, 240});

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MainWindowControls.h"
+#include "Translate.h"
 #include "Twips.h"
 
 namespace tenebrix::forms::frmMain {
@@ -20,12 +21,15 @@ inline constexpr int kClientHeight = 4920;
 // each panel at least an inch wide; the text panel takes what is left.
 inline constexpr const char* kStatusPanelName = "Panels";
 inline constexpr int kStatusPanelMinWidth = 1440;
-inline constexpr const char* kStatusText = "Status Bar";
+// TRANSLATORS: the fixed text in the first panel of the status bar at the
+// bottom of the window (at least 96 pixels wide).
+inline constexpr const char* kStatusText = N_("Status Bar");
 inline constexpr int kTextPanel = 1, kDatePanel = 2, kTimePanel = 3;
 
 // Help > How to Play when the game was built without a help file.
+// TRANSLATORS: shown by Help > How to Play in a build that has no help file.
 inline constexpr const char* kNoHelpMessage =
-    "Unable to display Help Contents. There is no Help associated with this project.";
+    N_("Unable to display Help Contents. There is no Help associated with this project.");
 inline constexpr const char* kHelpFileName = "Tenebrix.hlp";
 
 // Where the window's placement is written on close, in twips; never read back.

@@ -9,6 +9,7 @@
 #include "Control.h"
 #include "OwnerTexts.h"
 #include "SystemColours.h"
+#include "Translate.h"
 
 namespace tenebrix::forms::frmSplash {
 
@@ -65,7 +66,9 @@ inline constexpr std::array<Control, kControlCount> kControls = [] {
     name.growsToText = true;
     table[row++] = name;
     Control platform =
-        rows::label("lblPlatform", {2520, 1200, 2415, 360}, "for Windows '95", 15.75, true);
+        // TRANSLATORS: the splash screen, under the game's name: which system
+        // the game is for (a nod to its origins; keep "Windows '95").
+        rows::label("lblPlatform", {2520, 1200, 2415, 360}, N_("for Windows '95"), 15.75, true);
     platform.align = TextAlign::Right;
     platform.growsToText = true;
     table[row++] = platform;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "Translate.h"
+
 namespace tenebrix::forms {
 
 struct ProgramVersion {
@@ -22,9 +24,11 @@ inline std::string VersionNumber(ProgramVersion version) {
            std::to_string(version.revision);
 }
 
-// "Version 1.0.0".
+// "Version 1.0.0", in the player's language.
 inline std::string VersionLine(ProgramVersion version) {
-    return "Version " + VersionNumber(version);
+    // TRANSLATORS: the About box's version line; %1 is the version number, e.g. 1.0.0.
+    // xgettext:qt-format
+    return i18n::format(i18n::tr("Version %1"), {VersionNumber(version)});
 }
 
 }  // namespace tenebrix::forms

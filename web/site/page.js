@@ -1,22 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's side of the game: it shows what the game (WebAssembly, from
-// the same C++ as the desktop) asks for and forwards the player's input.
-// The game's rules, texts and pictures all come from the game itself.
+// the same C++ as the desktop) asks for and reports the player's input to
+// it, by the names of the page's elements. Every rule of the game and of
+// its windows, and every text and picture, comes from the game itself.
 "use strict";
 
 var tenebrixPage = (() => {
   const $ = (id) => document.getElementById(id);
   const pictures = new Map();  // key -> canvas holding the picture
+  const timers = new Map();    // the game's timer number -> interval
   let game = null;             // the WebAssembly module once it has loaded
   let busy = false;            // a message box is open: the game waits for it
-  let mainShown = false;
+  let menuBar = null;
+  const scrollBars = new Map();  // by name
   // Pictures come drawn at a whole number of device pixels per pixel; each
   // canvas is sized in device pixels, filled nearest pixel for pixel (at a
   // ratio such as 1.25) and moved onto whole device pixels.
   const ratio = window.devicePixelRatio || 1;
   const scale = Math.max(1, Math.floor(ratio));
 
-  // --- What the game asks of the page ---------------------------------
+  // --- Calls into the game ----------------------------------------------
+
+  // The game's answer; a call that opens a message box comes back as a
+  // promise instead, the game waiting inside it until the box is answered.
+  // Texts cross as strings, which the game cannot take while it waits:
+  // nothing but the box reaches it then.
+  function call(name, ...args) {
+    if (!game || busy) return 0;
+    return game.ccall(name, "number", args.map((arg) => typeof arg === "string" ? "string" : "number"), args);
+  }
+  // The nearest element with a name: a control, or a window's client area.
+  const nameOf = (element) => element?.closest("[id]")?.id ?? "";
+
+  // --- What the game asks of the page -----------------------------------
 
   const page = {
     setText(id, text) { $(id).textContent = text; },
@@ -30,6 +46,7 @@ var tenebrixPage = (() => {
     setAccessibleName(id, name) { $(id).setAttribute("aria-label", name); },
     setScrollValue(id, value) { scrollBars.get(id).show(value); },
     focus(id) { $(id).focus(); },
+    focusedId() { return document.activeElement?.id ?? ""; },
     definePicture(key, width, height, rgba) {
       const canvas = document.createElement("canvas");
       canvas.width = width;
@@ -64,14 +81,9 @@ var tenebrixPage = (() => {
       shown.hidden = false;
       alignWindow(shown);
       snapPictures(shown);
-      if (id === "frmMain") { mainShown = true; statusClock.start(); }
     },
-    // The focus goes back where it was when the box closes.
     showModal(id) {
       const dialog = $(id);
-      const returnFocus = document.activeElement;
-      dialog.addEventListener("close", () => { if (returnFocus?.isConnected) returnFocus.focus(); },
-                              { once: true });
       dialog.style.margin = "";
       dialog.showModal();
       alignWindow(dialog);
@@ -81,18 +93,53 @@ var tenebrixPage = (() => {
       const element = $(id);
       if (element.tagName === "DIALOG") element.close(); else element.hidden = true;
     },
-    showMessage(text, title, yesNo, icon) { return messageBox.show(text, title, yesNo, icon); },
+    windowPlacement(id) {
+      const box = $(id).getBoundingClientRect();
+      return [box.left, box.top, box.width, box.height];
+    },
+    openMenu(id) { menuBar.open($(id)); },
+    openMenuId() { return menuBar.openId(); },
+    closeMenus() { menuBar.close(); },
+    openMessage(text, title, yesNo, icon) { messageBox.open(text, title, yesNo, icon); },
+    nextMessageEvent() { return messageBox.next(); },
+    closeMessage() { messageBox.close(); },
     openHelp(path) {
       const opened = window.open(path + "#contents", "_blank");
       return opened ? "" : "The browser did not open the help page in a new tab.";
     },
-    exit() {
-      savePlacement();
-      for (const dialog of document.querySelectorAll("dialog[open]")) dialog.close();
-      $("frmMain").hidden = true;
-      mainShown = false;
-      window.close();
+    // Numbers only: a timer may go off while a message box keeps the game waiting.
+    setTimer(timer, milliseconds) {
+      clearInterval(timers.get(timer));
+      timers.delete(timer);
+      if (milliseconds > 0) timers.set(timer, setInterval(() => game._tenebrix_timer(timer), milliseconds));
     },
+    saveSetting(application, section, key, value) {
+      try {
+        localStorage.setItem(`${application}/${section}/${key}`, value);
+        return true;
+      } catch (error) {
+        return false;  // storage switched off or full
+      }
+    },
+    decimalSeparator() {
+      return new Intl.NumberFormat().formatToParts(1.5).find((part) => part.type === "decimal")?.value ?? ".";
+    },
+    localTime() {
+      const now = new Date();
+      return [now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(), now.getMinutes(),
+              now.getSeconds(), now.getMilliseconds()];
+    },
+    shortDate(year, month, day, hour, minute, second) {
+      return new Date(year, month - 1, day, hour, minute, second).toLocaleDateString(undefined, { dateStyle: "short" });
+    },
+    shortTime(year, month, day, hour, minute, second) {
+      return new Date(year, month - 1, day, hour, minute, second).toLocaleTimeString(undefined, { timeStyle: "short" });
+    },
+    shortTimeShowsSeconds() {
+      return new Intl.DateTimeFormat(undefined, { timeStyle: "short" }).formatToParts(new Date())
+        .some((part) => part.type === "second");
+    },
+    exit() { window.close(); },
   };
 
   // Puts a window, centred by the page's style, on whole CSS pixels: then at
@@ -132,168 +179,94 @@ var tenebrixPage = (() => {
     snapPictures(document.body);
   });
 
-  // --- Calls into the game ----------------------------------------------
-
-  // A command that may show a message runs asynchronously: the game is
-  // suspended while the box is open. Nothing else reaches the game then.
-  function call(name, ...args) {
-    if (!game || busy) return;
-    game.ccall(name, null, args.map(() => "number"), args, { async: true });
-  }
-  function quick(name, ...args) {
-    if (game && !busy) game["_" + name](...args);
-  }
-
-  // --- Message box --------------------------------------------------------
+  // --- Message box: each click and key on it goes to the game ------------
 
   const messageBox = {
-    show(text, title, yesNo, icon) {
+    events: [],
+    waiting: null,
+    open(text, title, yesNo, icon) {
       busy = true;
-      const dialog = $("msgBox");
       $("msgTitle").textContent = title;
       $("msgText").textContent = text.replace(/\r\n/g, "\n");
       $("msgIcon").hidden = !icon;
       $("msgOK").hidden = yesNo;
       $("msgYes").hidden = !yesNo;
       $("msgNo").hidden = !yesNo;
-      const returnFocus = document.activeElement;
+      this.events = [];
+      $("msgBox").showModal();
+      $(yesNo ? "msgYes" : "msgOK").focus();
+    },
+    next() {
       return new Promise((resolve) => {
-        const answer = (value) => {
-          for (const [id, handler] of handlers) $(id).removeEventListener("click", handler);
-          dialog.removeEventListener("cancel", onCancel);
-          dialog.removeEventListener("keydown", onKey);
-          dialog.close();
-          busy = false;
-          if (returnFocus && returnFocus.isConnected) returnFocus.focus();
-          resolve(value);
-        };
-        const handlers = [["msgOK", () => answer(0)], ["msgYes", () => answer(1)],
-                          ["msgNo", () => answer(2)]];
-        for (const [id, handler] of handlers) $(id).addEventListener("click", handler);
-        // Esc closes a box with OK only; Yes and No must be chosen.
-        const onCancel = (event) => { event.preventDefault(); if (!yesNo) answer(0); };
-        const onKey = (event) => {
-          const key = event.key.toUpperCase();
-          if (yesNo && (key === "Y" || key === "N")) {
-            event.preventDefault();
-            answer(key === "Y" ? 1 : 2);
-          }
-        };
-        dialog.addEventListener("cancel", onCancel);
-        dialog.addEventListener("keydown", onKey);
-        dialog.showModal();
-        $(yesNo ? "msgYes" : "msgOK").focus();
+        this.waiting = resolve;
+        this.deliver();
       });
     },
-  };
-
-  // --- Status bar: date and time, woken once at each change of minute ----
-
-  const statusClock = {
-    timer: 0,
-    start() { if (!this.timer) this.tick(); },
-    tick() {
-      const now = new Date();
-      $("Panels(2)").textContent = now.toLocaleDateString(undefined, { dateStyle: "short" });
-      $("Panels(3)").textContent = now.toLocaleTimeString(undefined, { timeStyle: "short" });
-      const toNextMinute = 60000 - (now.getSeconds() * 1000 + now.getMilliseconds());
-      this.timer = setTimeout(() => this.tick(), toNextMinute + 5);
+    deliver() {
+      if (!this.waiting || !this.events.length) return;
+      const resolve = this.waiting;
+      this.waiting = null;
+      resolve(this.events.shift());
+    },
+    report(event) {
+      this.events.push(event);
+      this.deliver();
+    },
+    close() {
+      $("msgBox").close();
+      busy = false;
     },
   };
 
-  // --- Placement on leaving, in twips; never read back ------------------
-
-  function savePlacement() {
-    if (!mainShown) return;
-    const box = $("frmMain").getBoundingClientRect();
-    const twips = (pixels) => String(Number(Math.fround(pixels * 15).toPrecision(7)));
-    const values = { MainLeft: box.left, MainTop: box.top, MainWidth: box.width,
-                     MainHeight: box.height };
-    try {
-      for (const [key, pixels] of Object.entries(values))
-        localStorage.setItem("Tenebrix/Settings/" + key, twips(pixels));
-    } catch (error) {
-      // A store that cannot be written does not hold the leaving up.
-    }
+  function wireMessageBox() {
+    const dialog = $("msgBox");
+    for (const id of ["msgOK", "msgYes", "msgNo"])
+      $(id).addEventListener("click", () => messageBox.report({ kind: "click", element: id }));
+    // Tab moves between the buttons; every other key is the game's.
+    dialog.addEventListener("keydown", (event) => {
+      if (event.key === "Tab") return;
+      event.preventDefault();
+      event.stopPropagation();
+      messageBox.report({ kind: "key", element: nameOf(document.activeElement), key: event.key, altKey: event.altKey,
+                          ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, repeat: event.repeat });
+    });
+    // The box closes only when the game has its answer.
+    dialog.addEventListener("cancel", (event) => event.preventDefault());
   }
-  window.addEventListener("pagehide", savePlacement);
 
-  const scrollBars = new Map();  // by name: the thumb moves when the game sets the level
+  // --- The player's input -------------------------------------------------
 
-  // --- Board ------------------------------------------------------------------
-
-  function wireBoard() {
+  function wireWindows() {
+    const client = $("clientArea");
+    // The pointer over the game window: the game decides what it does to
+    // the move preview.
+    client.addEventListener("mousemove", (event) => call("tenebrix_pointer", nameOf(event.target), 0));
+    client.addEventListener("mouseup", (event) => call("tenebrix_pointer", nameOf(event.target), 1));
+    const about = $("frmAbout");
+    for (const area of [client, about.querySelector(".client")]) {
+      area.addEventListener("click", (event) => {
+        if (event.target.closest("button")) call("tenebrix_click", nameOf(event.target));
+      });
+    }
+    // The tile in focus is the board's stop in the tab chain.
     for (const tile of document.querySelectorAll("button.tile")) {
-      const n = Number(tile.dataset.tile);
-      tile.addEventListener("click", () => call("tenebrix_tile_click", n));
-      tile.addEventListener("mousemove", () => quick("tenebrix_tile_move", n));
-      // The tile last in focus is the board's stop in the tab chain.
       tile.addEventListener("focus", () => {
         for (const other of document.querySelectorAll("button.tile")) other.tabIndex = other === tile ? 0 : -1;
       });
-      tile.addEventListener("keydown", (event) => {
-        const steps = { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] };
-        const step = steps[event.key];
-        if (!step || event.altKey || event.ctrlKey) return;
-        event.preventDefault();
-        const row = Math.min(4, Math.max(0, Math.floor((n - 1) / 5) + step[0]));
-        const column = Math.min(4, Math.max(0, (n - 1) % 5 + step[1]));
-        $("picTile(" + (row * 5 + column + 1) + ")").focus();
-      });
     }
-    for (const label of document.querySelectorAll(".tilenumber"))
-      label.addEventListener("mousemove", () => quick("tenebrix_tile_number_move"));
-    // The bare window, the frame's own area, Hint and Reset take the
-    // preview off as the pointer crosses them; New Puzzle when a button is
-    // released over it.
-    $("frmMain").addEventListener("mousemove", (event) => {
-      if (event.target.hasAttribute("data-bare")) quick("tenebrix_hide_move");
+    about.querySelector(".closebox").addEventListener("click", () => call("tenebrix_close_request", about.id));
+    about.addEventListener("cancel", (event) => {
+      event.preventDefault();
+      call("tenebrix_close_request", about.id);
     });
-    for (const id of ["cmdHint", "cmdReset"])
-      $(id).addEventListener("mousemove", () => quick("tenebrix_hide_move"));
-    $("cmdNewPuzzle").addEventListener("mouseup", () => quick("tenebrix_hide_move"));
-    for (const button of document.querySelectorAll("#clientArea .command"))
-      button.addEventListener("click", () => call("tenebrix_command", Number(button.dataset.command)));
-  }
-
-  // --- Keys of the whole window -------------------------------------------------
-
-  let menuBar = null;
-  function onKey(event) {
-    if (!mainShown || busy || document.querySelector("dialog[open]")) return;
-    if (menuBar.menuKey(event)) { event.preventDefault(); return; }
-    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
-    if (event.ctrlKey && !event.altKey && !event.shiftKey) {
-      // Ctrl+N never reaches a page: the browser keeps it for a new window.
-      const item = document.querySelector(`.popup .item[data-shortcut="${key}"]`);
-      if (item) { event.preventDefault(); menuBar.choose(item); }
-      return;
-    }
-    if (event.altKey && !event.ctrlKey) {
-      // The window's own controls come before the menus: Alt+H is Hint.
-      const control = document.querySelector(`#clientArea [data-accesskey="${key}"]`);
-      const menu = document.querySelector(`.menutitle[data-accesskey="${key}"]`);
-      if (control) { event.preventDefault(); control.focus(); control.click(); }
-      else if (menu) { event.preventDefault(); menuBar.open(menu); }
-      return;
-    }
-    if (key === "F10" && !event.shiftKey) { event.preventDefault(); menuBar.open(null); }
-  }
-
-  // --- About box ----------------------------------------------------------------
-
-  function wireAbout() {
-    const about = $("frmAbout");
-    const close = () => about.close();
-    $("cmdOK").addEventListener("click", close);
-    about.querySelector(".closebox").addEventListener("click", close);
-    $("cmdSysInfo").addEventListener("click", () => call("tenebrix_sysinfo"));
-    about.addEventListener("cancel", (event) => { if (busy) event.preventDefault(); });
-    about.addEventListener("keydown", (event) => {
-      if (busy) return;
-      if (event.altKey && event.key.toUpperCase() === "S") { event.preventDefault(); $("cmdSysInfo").click(); }
-      else if (event.key === "Enter" && document.activeElement === about) { event.preventDefault(); close(); }
+    document.addEventListener("keydown", (event) => {
+      if (busy || event.isComposing) return;
+      const taken = call("tenebrix_key_down", event.key, event.altKey ? 1 : 0, event.ctrlKey ? 1 : 0,
+                         event.shiftKey ? 1 : 0, event.repeat ? 1 : 0);
+      if (taken) event.preventDefault();
     });
+    // Leaving the page closes the game window, which writes its place.
+    window.addEventListener("pagehide", () => game?._tenebrix_unload());
   }
 
   // --- Start ----------------------------------------------------------------------
@@ -301,24 +274,18 @@ var tenebrixPage = (() => {
   function start(module) {
     performance.mark("tenebrix-loaded");  // the program compiled and running
     game = module;
-    const scrollCalls = { ScrollTileSet: "tenebrix_scroll_tile_set", ScrollMode: "tenebrix_scroll_mode",
-                          ScrollLevel: "tenebrix_scroll_level" };
-    for (const bar of document.querySelectorAll(".scrollbar"))
-      scrollBars.set(bar.id, tenebrixScrollBar(bar, (value) => quick(scrollCalls[bar.id], value), () => busy));
-    wireBoard();
-    menuBar = tenebrixMenuBar((command) => call("tenebrix_command", command));
-    wireAbout();
-    document.addEventListener("keydown", onKey);
+    for (const bar of document.querySelectorAll(".scrollbar")) {
+      scrollBars.set(bar.id, tenebrixScrollBar(bar, (request, thumbAt = 0) =>
+        call("tenebrix_scroll", bar.id, request, thumbAt), () => busy));
+    }
+    menuBar = tenebrixMenuBar((item) => call("tenebrix_menu_item", item));
+    wireWindows();
+    wireMessageBox();
     game._tenebrix_start(scale);
     if (!performance.getEntriesByName("tenebrix-splash").length)
       performance.mark("tenebrix-splash");  // the splash with its first logo frame
     // The game window's pictures once the splash is on the screen.
     requestAnimationFrame(() => setTimeout(() => game._tenebrix_prepare_pictures(), 0));
-    const splash = setInterval(() => {
-      if (game._tenebrix_splash_tick()) return;
-      clearInterval(splash);
-      performance.mark("tenebrix-main");  // handed over to the game window
-    }, 500);
   }
 
   // A picture the page carries in its markup (the splash's first logo

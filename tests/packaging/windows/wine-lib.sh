@@ -23,22 +23,15 @@ run_under_xvfb() {
     fi
 }
 
-wine_program() { command -v wine64 || command -v wine || echo /usr/lib/wine/wine64; }
-wineserver_program() { command -v wineserver || echo /usr/lib/wine/wineserver64; }
+source "$TENEBRIX_ROOT/scripts/wine.sh"
 
 # A new, empty Wine prefix and a scratch folder ($work), both removed on exit
 # together with every Wine process of that prefix (and only of that prefix).
 make_fresh_prefix() {
     work=$(mktemp -d)
-    export WINEPREFIX="$work/prefix"
-    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    trap 'timeout 30 "$(wineserver_program)" -k 2>/dev/null || true; rm -rf "$work"' EXIT
+    trap 'stop_wine_prefix; rm -rf "$work"' EXIT
     trap 'exit 130' INT TERM
-    if ! timeout 300 "$(wine_program)" wineboot --init >"$work/wineboot.log" 2>&1; then
-        cat "$work/wineboot.log" >&2
-        fail "making the Wine prefix failed"
-    fi
-    timeout 60 "$(wineserver_program)" -w || true
+    make_wine_prefix "$work/prefix" || fail "making the Wine prefix failed"
 }
 
 # wine_bounded SECONDS PROGRAM [ARGS...]: a Wine call that cannot hang.
