@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "BoardTileAccessible.h"
-#include "ControlNames.h"
+#include "Captions.h"
 
 namespace tenebrix::qt {
 
@@ -19,7 +19,7 @@ constexpr int kDotsInsideFace = 3;
 
 // "Tile 7, lit", as every front end names the tile.
 QString accessibleNameOf(int tile, bool lit) {
-    return BoardTile::tr(forms::tileAccessibleName(tile, lit).c_str());
+    return QString::fromStdString(ui::tileName(tile, lit));
 }
 
 }  // namespace

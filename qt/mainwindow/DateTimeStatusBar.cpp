@@ -9,6 +9,7 @@
 
 #include "MainWindowForm.h"
 #include "QtForms.h"
+#include "Translate.h"
 
 namespace tenebrix::qt {
 
@@ -19,7 +20,7 @@ constexpr int kMinimumPanelWidth = forms::twipsToPixels(form::kStatusPanelMinWid
 }  // namespace
 
 DateTimeStatusBar::DateTimeStatusBar(QWidget* parent) : QStatusBar(parent) {
-    textPanel_ = addPanel(form::kTextPanel, tr(form::kStatusText), 1);
+    textPanel_ = addPanel(form::kTextPanel, QString::fromStdString(i18n::tr(form::kStatusText)), 1);
     datePanel_ = addPanel(form::kDatePanel, QString(), 0);
     timePanel_ = addPanel(form::kTimePanel, QString(), 0);
 }

@@ -2,13 +2,13 @@
 // Making a window's controls from its table.
 #include "FormControls.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <algorithm>
 #include <functional>
 
 #include "BoardTile.h"
+#include "Captions.h"
 #include "ControlWidgets.h"
 #include "GameFonts.h"
 #include "PictureBox.h"
@@ -23,8 +23,9 @@ using forms::ControlKind;
 
 namespace {
 
+// In the player's language.
 QString captionOf(const Control& row) {
-    return QCoreApplication::translate("forms", row.caption);
+    return QString::fromStdString(ui::captionOf(row));
 }
 
 QPixmap modeDiagramPicture(int mode, qreal ratio) {
@@ -184,7 +185,7 @@ QWidget* FormControls::make(std::size_t at, QWidget* surface, FormLook look) {
                      std::max(made->height(), needed.height()));
     }
     if (*row.accessibleName)
-        made->setAccessibleName(QCoreApplication::translate("forms", row.accessibleName));
+        made->setAccessibleName(QString::fromStdString(ui::accessibleNameOf(row)));
     if (!row.visible) made->setVisible(false);
     add(row, made);
     return made;

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include "BoardTile.h"
+#include "Captions.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
 #include "GameFonts.h"
@@ -102,7 +103,7 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
       window_(*this, {services.random, services.settingsStore, services.clock,
                       services.helpFilePath.toStdString()}) {
     setObjectName(QLatin1String(form::kName));
-    setWindowTitle(tr(form::kCaption));
+    setWindowTitle(QString::fromStdString(ui::windowTitle(form::kCaption)));
     setWindowIcon(programIcon());
     menu_ = MainMenu(menuBar());
     client_ = makeClientArea(this);
@@ -316,9 +317,8 @@ void frmMain::showModeDiagram(int mode) {
 }
 
 void frmMain::showTileSet(int tileSet) {
-    const TileSetList imlTileSets;
     static_cast<QLabel*>(control("lblTileSet"))
-        ->setText(imlTileSets.text(pictures::darkPictureOf(tileSet)));
+        ->setText(QString::fromStdString(ui::tileSetCaption(tileSet)));
     picOff_->setPicture({&tileSetPicture, pictures::darkPictureOf(tileSet)});
     PicOn_->setPicture({&tileSetPicture, pictures::litPictureOf(tileSet)});
 }

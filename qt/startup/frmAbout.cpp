@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "AboutForm.h"
+#include "Captions.h"
 #include "GameFonts.h"
 #include "MessageBoxPresenter.h"
 #include "PictureImages.h"
@@ -27,7 +28,7 @@ frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
       messages_(messages),
       about_(*this, registry, launcher) {
     setObjectName(QLatin1String(form::kName));
-    setWindowTitle(tr(form::kCaption));
+    setWindowTitle(QString::fromStdString(ui::windowTitle(form::kCaption)));
     setWindowIcon(qt::programIcon());
     setFont(qt::formFont());
     setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "Captions.h"
 #include "PictureImages.h"
 #include "QtForms.h"
 #include "SplashForm.h"
@@ -23,7 +24,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow)
     setObjectName(QLatin1String(form::kName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(qt::programIcon());
-    setWindowTitle(QLatin1String(form::kCaption));
+    setWindowTitle(QString::fromStdString(ui::windowTitle(form::kCaption)));
     setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
     controls_.emplace(form::kControls, this, qt::FormLook{Qt::AlignVCenter});
     // Centred on the screen; a frameless window gets no place from a window manager.

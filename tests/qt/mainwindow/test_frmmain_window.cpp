@@ -129,6 +129,7 @@ class FrmMainWindowTest : public QObject {
         for (const auto& [name, across] : alignments)
             QCOMPARE(fixture.control<QLabel>(name)->alignment(), across | Qt::AlignTop);
         QCOMPARE(fixture.control<QGroupBox>("Frame1")->title(), QString("Puzzle Settings"));
+        QCOMPARE(fixture.caption("lblTileSet"), QString("Change all tiles to black"));
         QCOMPARE(fixture.window->windowTitle(), QString("Tenebrix"));
     }
 
