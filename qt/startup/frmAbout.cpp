@@ -92,8 +92,13 @@ void frmAbout::closeBox() {
 void frmAbout::mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
                                   qt::MessageBoxPresenter& messages, QWidget* owner) {
     frmAbout about(registry, launcher, messages, owner);
-    // Centred over the game window.
-    if (owner) about.move(owner->frameGeometry().center() - about.rect().center());
+    // Centred over the game window, frame and all. Made first, so the box
+    // knows its frame where the platform tells it before the box shows.
+    if (owner) {
+        about.create();
+        const QRect outer(QPoint(), about.frameGeometry().size());
+        about.move(owner->frameGeometry().center() - outer.center());
+    }
     about.exec();
 }
 

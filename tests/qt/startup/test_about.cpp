@@ -108,6 +108,28 @@ class AboutTest : public QObject {
         QVERIFY(!about.isVisible());
     }
 
+    // Opened from the game window, the box stands centred over it, to the
+    // half pixel an odd difference in size leaves, whatever the window's size.
+    void standsCentredOverTheGameWindow() {
+        for (const QRect owned : {QRect(100, 120, 453, 347), QRect(37, 64, 600, 400)}) {
+            QWidget owner;
+            owner.setGeometry(owned);
+            owner.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            const QRect outer = owner.frameGeometry();
+            testing::ModalCatcher boxes;
+            frmAbout::mnuHelpAbout_Click(registry, launcher, messages, &owner);
+            QCOMPARE(boxes.seen.size(), std::size_t{1});
+            const QRect box = boxes.seen.front().frame;
+            const int leftTwice = 2 * (box.left() - outer.left());
+            const int topTwice = 2 * (box.top() - outer.top());
+            QVERIFY2(std::abs(leftTwice - (outer.width() - box.width())) <= 1,
+                     qPrintable(QString::number(box.left())));
+            QVERIFY2(std::abs(topTwice - (outer.height() - box.height())) <= 1,
+                     qPrintable(QString::number(box.top())));
+        }
+    }
+
     void systemInfoStartsTheDesktopsTool_data() {
         QTest::addColumn<QString>("desktop");  // XDG_CURRENT_DESKTOP
         QTest::addColumn<QStringList>("installed");

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -61,6 +62,23 @@ class SplashTest : public QObject {
         }
         QCOMPARE(mainWindowsShown, 1);
         QTRY_VERIFY(splash.isNull());
+    }
+
+    // Borderless, it stands centred on the screen, to the half pixel an odd
+    // difference in size leaves.
+    void standsCentredOnTheScreen() {
+        frmSplash splash([] {});
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect shown = splash.frameGeometry();
+        QCOMPARE(shown.size(), QSize(515, 252));
+        QVERIFY2(
+            std::abs(2 * (shown.left() - screen.left()) - (screen.width() - shown.width())) <= 1,
+            qPrintable(QString::number(shown.left())));
+        QVERIFY2(
+            std::abs(2 * (shown.top() - screen.top()) - (screen.height() - shown.height())) <= 1,
+            qPrintable(QString::number(shown.top())));
     }
 
     // Line2 takes the window's background colour, whatever the desktop makes
