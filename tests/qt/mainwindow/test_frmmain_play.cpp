@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <functional>
 
 #include "MainWindowFixture.h"
 
@@ -77,6 +79,48 @@ class FrmMainPlayTest : public QObject {
         QTest::mouseClick(level, Qt::LeftButton, {}, {level->width() / 2, level->height() / 2});
         QCOMPARE(level->value(), 3);
         QCOMPARE(fixture.caption("lblPuzValue"), startCaption(2, {1, 5, 21}));
+    }
+
+    // The real scroll bar's own ways of paging and of going to an end: a
+    // click in the track on either side of the thumb pages one step that
+    // way, stopping at the ends, and the bar's "left edge" and "right edge"
+    // (its context menu) go to the first and the last mode. The setting
+    // follows the bar each time.
+    void scrollBarTrackAndEdgesStepTheSetting() {
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show());
+        auto* mode = fixture.control<QScrollBar>("ScrollMode");
+        // Just inside each end of the track, past the arrow buttons.
+        const int arrow = mode->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mode);
+        const QPoint leftTrack(arrow + 2, mode->height() / 2);
+        const QPoint rightTrack(mode->width() - arrow - 3, mode->height() / 2);
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            int shown;
+        };
+        const auto click = [mode](QPoint at) {
+            return [mode, at] { QTest::mouseClick(mode, Qt::LeftButton, {}, at); };
+        };
+        const auto action = [mode](QAbstractSlider::SliderAction slider) {
+            return [mode, slider] { mode->triggerAction(slider); };
+        };
+        const Step steps[] = {
+            {"track right", click(rightTrack), 2},
+            {"track right again", click(rightTrack), 3},
+            {"track left", click(leftTrack), 2},
+            {"right edge", action(QAbstractSlider::SliderToMaximum), 9},
+            {"track right at the end", click(rightTrack), 9},
+            {"track left from the end", click(leftTrack), 8},
+            {"left edge", action(QAbstractSlider::SliderToMinimum), 1},
+            {"track left at the start", click(leftTrack), 1},
+        };
+        for (const Step& step : steps) {
+            step.act();
+            QVERIFY2(mode->value() == step.shown, step.what);
+            QVERIFY2(fixture.window->game().settings().mode == step.shown, step.what);
+            QCOMPARE(fixture.caption("lblMode"), QString("Mode  %1").arg(step.shown));
+        }
     }
 
     void winsShowTheMessageAndGoOn_data() {
