@@ -32,12 +32,14 @@ BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, par
     setAccessibleName(accessibleNameOf(tile_, false));
 }
 
+// Setting the name tells a running screen reader of the change, so only a
+// real change is set: a repaint of the whole board must not make the reader
+// repeat 25 unchanged tiles. Nor is an unchanged name worded again, which
+// would cost every click 25 lookups in the player's catalogue.
 void BoardTile::setLit(bool lit) {
-    const QString name = accessibleNameOf(tile_, lit);
-    // Setting the name tells a running screen reader of the change, so only
-    // a real change is set: a repaint of the whole board must not make the
-    // reader repeat 25 unchanged tiles.
-    if (accessibleName() != name) setAccessibleName(name);
+    if (lit == lit_) return;
+    lit_ = lit;
+    setAccessibleName(accessibleNameOf(tile_, lit));
 }
 
 void BoardTile::press() {

@@ -28,6 +28,7 @@ class BoardTile final : public PictureBox {
     void paintFocusMark();
 
     int tile_;
+    bool lit_ = false;  // as the screen reader was last told
 };
 
 }  // namespace tenebrix::qt

@@ -116,6 +116,10 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
         tiles_[n - 1] = static_cast<BoardTile*>(control("picTile", n));
         tileNumbers_[n - 1] = static_cast<QLabel*>(control("lblTileNumbers", n));
     }
+    for (const Caption caption :
+         {Caption::PuzState, Caption::PuzValue, Caption::Moves, Caption::Level, Caption::Mode})
+        captionLabels_[static_cast<std::size_t>(caption)] =
+            static_cast<QLabel*>(control(labelOf(caption)));
     PicOn_ = static_cast<PictureBox*>(control("PicOn"));
     picOff_ = static_cast<PictureBox*>(control("picOff"));
     connectControls();
@@ -296,8 +300,9 @@ void frmMain::setTileBackColour(int tile, Colour colour) {
 }
 
 void frmMain::setCaption(Caption label, const std::string& text) {
-    if (auto* target = static_cast<QLabel*>(control(labelOf(label))))
-        target->setText(QString::fromStdString(text));
+    const auto at = static_cast<std::size_t>(label);
+    if (at < captionLabels_.size() && captionLabels_[at])
+        captionLabels_[at]->setText(QString::fromStdString(text));
 }
 
 void frmMain::setTileNumberCaption(int tile, const std::string& text) {

@@ -96,6 +96,7 @@ class frmMain final : public QMainWindow, private ui::MainWindowView {
     // Looked up once: the game repaints them on every move.
     std::array<BoardTile*, kTileCount> tiles_{};
     std::array<QLabel*, kTileCount> tileNumbers_{};
+    std::array<QLabel*, 5> captionLabels_{};  // by Caption
     PictureBox* PicOn_ = nullptr;
     PictureBox* picOff_ = nullptr;
     // Wakes when the status bar's date or time next changes.
