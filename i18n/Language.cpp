@@ -44,20 +44,28 @@ std::string normalisedLanguage(std::string_view name) {
     return result + modifier;
 }
 
+std::vector<std::string> catalogueCandidates(std::string_view preferred) {
+    const std::string full = normalisedLanguage(preferred);
+    const auto at = full.find('@');
+    const std::string modifier = at == std::string::npos ? "" : full.substr(at);
+    const std::string withoutModifier = full.substr(0, at);
+    const std::string language = withoutModifier.substr(0, withoutModifier.find('_'));
+    std::vector<std::string> candidates;
+    for (const std::string& candidate : {full, withoutModifier, language + modifier, language}) {
+        if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end())
+            candidates.push_back(candidate);
+    }
+    return candidates;
+}
+
 std::optional<std::string> chooseCatalogue(std::span<const std::string> preferred,
                                            std::span<const std::string> available) {
     for (const std::string& wanted : preferred) {
         if (isNoLanguage(wanted)) return std::nullopt;
-        const std::string full = normalisedLanguage(wanted);
-        const auto at = full.find('@');
-        const std::string modifier = at == std::string::npos ? "" : full.substr(at);
-        const std::string withoutModifier = full.substr(0, at);
-        const std::string language = withoutModifier.substr(0, withoutModifier.find('_'));
-        for (const std::string& candidate :
-             {full, withoutModifier, language + modifier, language}) {
+        for (const std::string& candidate : catalogueCandidates(wanted)) {
             if (has(available, candidate)) return candidate;
         }
-        if (isEnglish(full)) return std::nullopt;
+        if (isEnglish(normalisedLanguage(wanted))) return std::nullopt;
     }
     return std::nullopt;
 }

@@ -25,6 +25,11 @@ std::string normalisedLanguage(std::string_view name);
 std::optional<std::string> chooseCatalogue(std::span<const std::string> preferred,
                                            std::span<const std::string> available);
 
+// The catalogue names one preference may be served by, best first: itself,
+// without its modifier, its language alone with and without the modifier
+// ("de_AT@euro" -> de_AT@euro, de_AT, de@euro, de), normalised, no name twice.
+std::vector<std::string> catalogueCandidates(std::string_view preferred);
+
 // The player's languages as gettext finds them on a POSIX system: from
 // LANGUAGE (a list, "de:fr"), unless the locale in use for messages
 // (LC_ALL, else LC_MESSAGES, else LANG) is "C" or "POSIX" or unset, in

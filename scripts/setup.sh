@@ -10,7 +10,7 @@ TENEBRIX_PLAYER_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev
     fonts-liberation
-    gettext
+    gettext po4a
 )
 
 # What the tests, benchmarks, fuzzing, valgrind runs and the package checks
@@ -24,6 +24,7 @@ TENEBRIX_DEVELOPER_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file
     lintian man-db groff-base
     clang libclang-rt-14-dev valgrind
+    fonts-noto-cjk
 )
 
 as_root() {

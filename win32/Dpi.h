@@ -34,4 +34,11 @@ inline Dpi dpiOf(HWND window) {
     return Dpi{dpi ? static_cast<int>(dpi) : kBaseDpi};
 }
 
+// The new density a WM_DPICHANGED gives `window`; the window's own should
+// the message carry none.
+inline Dpi dpiOfMessage(WPARAM wParam, HWND window) {
+    const int dpi = HIWORD(wParam);
+    return dpi > 0 ? Dpi{dpi} : dpiOf(window);
+}
+
 }  // namespace tenebrix::win32

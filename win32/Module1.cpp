@@ -17,6 +17,7 @@
 namespace tenebrix::win32 {
 
 void prepareProcess() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -39,6 +40,31 @@ bool routeKeyboard(frmMain& main, MSG& message) {
     return IsDialogMessageW(window, &message);
 }
 
+int runGame(HINSTANCE instance, Services& services) {
+    frmMain mainWindow(instance, services);
+    // A splash destroyed before the hand-over (the player's ways of closing
+    // it are all refused) ends the program, as a program ends whose last
+    // window closes: the main window opening after it would be uninvited.
+    // So does a main window that could not be made.
+    frmSplash splash(
+        instance,
+        [&] {
+            mainWindow.Show([] { PostQuitMessage(0); });
+            if (!mainWindow.window()) PostQuitMessage(1);
+        },
+        [] { PostQuitMessage(0); });
+    splash.Show();
+    if (!splash.window()) return 1;
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (routeKeyboard(mainWindow, message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
 int runProgram(HINSTANCE instance) {
     prepareProcess();
     ClockSeededRandom random;
@@ -51,18 +77,7 @@ int runProgram(HINSTANCE instance) {
     Services services{
         random,    settings, help,  messages,
         *registry, launcher, clock, programFolder() + widen(forms::frmMain::kHelpFileName)};
-
-    frmMain mainWindow(instance, services);
-    frmSplash splash(instance, [&] { mainWindow.Show([] { PostQuitMessage(0); }); });
-    splash.Show();
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (routeKeyboard(mainWindow, message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return runGame(instance, services);
 }
 
 }  // namespace tenebrix::win32

@@ -8,9 +8,12 @@
 namespace tenebrix::win32 {
 
 class frmMain;
+struct Services;
 
-// Per-monitor aware of the screen's dots per inch, the common controls
-// loaded: what every window of the game needs before the first is made.
+// Libraries loaded from the system folder only, never from the program's
+// own (the zip is often unpacked into Downloads, beside whatever a web page
+// left there); per-monitor aware of the screen's dots per inch; the common
+// controls loaded: what the game needs before anything else.
 void prepareProcess();
 
 // Gives a keyboard message meant for the main window or one of its
@@ -19,7 +22,12 @@ void prepareProcess();
 // chain, whose dialog manager would take a plain letter for an access key.
 bool routeKeyboard(frmMain& main, MSG& message);
 
-// Runs the whole program; returns its exit status.
+// The splash, then the main window, on `services`, and the event loop until
+// the main window has gone, or the splash has gone without handing over to
+// it: the program never runs on without a window. Returns the exit status.
+int runGame(HINSTANCE instance, Services& services);
+
+// Runs the whole program on the system's services; returns its exit status.
 int runProgram(HINSTANCE instance);
 
 }  // namespace tenebrix::win32

@@ -2,10 +2,6 @@
 // Composing and drawing the game's pictures.
 #include "PixelPicture.h"
 
-#include <algorithm>
-
-#include "ProgramIcon.h"
-
 namespace tenebrix::win32 {
 
 COLORREF screenColour(Colour colour) {
@@ -56,41 +52,6 @@ void drawPicture(HDC dc, int x, int y, const pictures::Image& picture, COLORREF 
                       static_cast<DWORD>(picture.height * scale), 0, 0, 0,
                       static_cast<UINT>(picture.height * scale), pixels.data(), &info,
                       DIB_RGB_COLORS);
-}
-
-}  // namespace tenebrix::win32
-
-namespace tenebrix::win32 {
-
-HICON programIconHandle(int pixels) {
-    const pictures::Image icon =
-        pictures::programIcon(std::max(1, pixels / pictures::kProgramIconSize));
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof header;
-    header.bV5Width = icon.width;
-    header.bV5Height = -icon.height;
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    if (!colour) return nullptr;
-    auto* pixelsOut = static_cast<std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
-        const pictures::Rgba& p = icon.pixels[i];
-        pixelsOut[i] = static_cast<std::uint32_t>(p.alpha) << 24 |
-                       static_cast<std::uint32_t>(p.red) << 16 |
-                       static_cast<std::uint32_t>(p.green) << 8 | p.blue;
-    }
-    HBITMAP mask = CreateBitmap(icon.width, icon.height, 1, 1, nullptr);
-    ICONINFO info{TRUE, 0, 0, mask, colour};
-    HICON handle = CreateIconIndirect(&info);
-    DeleteObject(mask);
-    DeleteObject(colour);
-    return handle;
 }
 
 }  // namespace tenebrix::win32

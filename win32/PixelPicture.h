@@ -24,10 +24,3 @@ std::vector<std::uint32_t> composedPixels(const pictures::Image& picture, COLORR
 void drawPicture(HDC dc, int x, int y, const pictures::Image& picture, COLORREF back, int scale);
 
 }  // namespace tenebrix::win32
-
-namespace tenebrix::win32 {
-
-// The program icon as a window icon about `pixels` wide.
-HICON programIconHandle(int pixels);
-
-}  // namespace tenebrix::win32

@@ -2,6 +2,8 @@
 // The real services: registry, shell, message boxes, clock and launcher.
 #include "SystemServices.h"
 
+#include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -19,30 +21,36 @@ bool RegistrySettingsStore::SaveSetting(const std::string& appName, const std::s
                            text.c_str(), bytes) == ERROR_SUCCESS;
 }
 
-namespace {
-
-using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-
-// The shell's library is loaded at the first help asked for, not at start:
-// it and what it pulls in are most of the game's memory beyond a bare
-// window's, and most games never open the help. It stays loaded after.
-ShellExecuteExFunction shellExecuteEx() {
-    static const ShellExecuteExFunction function = [] {
-        HMODULE shell = LoadLibraryW(L"shell32.dll");
-        return shell ? reinterpret_cast<ShellExecuteExFunction>(
-                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExW")))
-                     : nullptr;
-    }();
-    return function;
+void* systemFunction(const wchar_t* library, const char* function, DWORD& error) {
+    HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    void* found = module ? reinterpret_cast<void*>(GetProcAddress(module, function)) : nullptr;
+    error = found ? ERROR_SUCCESS : GetLastError();
+    if (!found && error == ERROR_SUCCESS)
+        error = module ? ERROR_PROC_NOT_FOUND : ERROR_MOD_NOT_FOUND;
+    // Loaded once it is used: the library stays for the rest of the program.
+    if (module && !found) FreeLibrary(module);
+    return found;
 }
-
-}  // namespace
 
 // The help file opens at its start, which is its contents page.
 std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner,
                                                           const std::wstring& helpFile) {
-    const ShellExecuteExFunction execute = shellExecuteEx();
-    if (!execute) return systemErrorText(GetLastError() ? GetLastError() : ERROR_MOD_NOT_FOUND);
+    if (!shellExecuteEx_) {
+        DWORD error = ERROR_SUCCESS;
+        shellExecuteEx_ = systemFunction(shellLibrary_.c_str(), "ShellExecuteExW", error);
+        if (!shellExecuteEx_) return systemErrorText(error);
+    }
+    // Kept for the rest of the program, as the shell's library is: the
+    // window's thread stays single-threaded.
+    if (!comReady_) {
+        using CoInitializeExFunction = HRESULT(WINAPI*)(void*, DWORD);
+        DWORD error = ERROR_SUCCESS;
+        const auto initialise = reinterpret_cast<CoInitializeExFunction>(
+            systemFunction(L"ole32.dll", "CoInitializeEx", error));
+        comReady_ = initialise && SUCCEEDED(initialise(
+                                      nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+    const auto execute = reinterpret_cast<BOOL(WINAPI*)(SHELLEXECUTEINFOW*)>(shellExecuteEx_);
     DWORD error = ERROR_NO_ASSOCIATION;
     for (const std::wstring& fileClass : fileClasses_) {
         SHELLEXECUTEINFOW request{};
@@ -59,12 +67,42 @@ std::optional<std::wstring> ShellHelpViewer::showContents(HWND owner,
     return systemErrorText(error);
 }
 
+namespace {
+
+// A box that asks Yes or No has no answer for Esc or a close request: the
+// question stays until Yes or No is chosen. Windows's own box keeps to that;
+// Wine's takes either for No. The cancel request is ignored here on both.
+LRESULT CALLBACK ignoreCancel(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) return 0;
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(box, ignoreCancel, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+// The box is the dialog activated while it is shown; activated again, it
+// keeps its one subclass.
+LRESULT CALLBACK watchYesNoBox(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        wchar_t name[16] = L"";
+        if (GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0)
+            SetWindowSubclass(window, ignoreCancel, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
 MessageAnswer SystemMessageBoxes::show(HWND owner, const Message& message) {
-    UINT style = message.buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+    const bool yesNo = message.buttons == MessageButtons::YesNo;
+    UINT style = yesNo ? MB_YESNO : MB_OK;
     if (message.icon == MessageIcon::Information) style |= MB_ICONINFORMATION;
+    HHOOK watch =
+        yesNo ? SetWindowsHookExW(WH_CBT, watchYesNoBox, nullptr, GetCurrentThreadId()) : nullptr;
     const int answer =
         MessageBoxW(owner, widen(message.text).c_str(), widen(message.title).c_str(), style);
-    if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (watch) UnhookWindowsHookEx(watch);
+    if (!yesNo) return MessageAnswer::Ok;
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }
 

@@ -21,15 +21,30 @@ class RegistrySettingsStore final : public platform::SettingsStore {
 // web pages: the help is one, whatever its name, and Windows no longer
 // carries a viewer for the ".hlp" name itself. The classes are tried in
 // turn: the one of the ".html" name, then "htmlfile" (Wine knows only this).
+// The shell's library (`shellLibrary`, from the system folder only) is
+// loaded at the first request, not at start: it and what it pulls in are
+// most of the game's memory beyond a bare window's, and most games never
+// open the help. A load that fails is tried again at the next request, and
+// its own error is the one reported. COM is initialised on the calling
+// thread first, apartment-threaded, as some viewers' associations need.
 class ShellHelpViewer final : public HelpViewer {
   public:
-    explicit ShellHelpViewer(std::vector<std::wstring> fileClasses = {L".html", L"htmlfile"})
-        : fileClasses_(std::move(fileClasses)) {}
+    explicit ShellHelpViewer(std::vector<std::wstring> fileClasses = {L".html", L"htmlfile"},
+                             std::wstring shellLibrary = L"shell32.dll")
+        : fileClasses_(std::move(fileClasses)), shellLibrary_(std::move(shellLibrary)) {}
     std::optional<std::wstring> showContents(HWND owner, const std::wstring& helpFile) override;
 
   private:
     std::vector<std::wstring> fileClasses_;
+    std::wstring shellLibrary_;
+    void* shellExecuteEx_ = nullptr;  // ShellExecuteExW, once found
+    bool comReady_ = false;
 };
+
+// A function of a library in the system folder, loading the library if it
+// is not yet; null with the system's error code in `error` when either is
+// missing.
+void* systemFunction(const wchar_t* library, const char* function, DWORD& error);
 
 class SystemMessageBoxes final : public MessageBoxes {
   public:

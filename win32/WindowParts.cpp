@@ -22,6 +22,24 @@ RECT screenOf(HWND window) {
     return monitor.rcMonitor;
 }
 
+void placeClientCentred(HWND window, SIZE client, const RECT& area, Dpi dpi) {
+    RECT outer{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi.dpi));
+    SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SetWindowPos(window, nullptr, (area.left + area.right - size.cx) / 2,
+                     (area.top + area.bottom - size.cy) / 2, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT made;
+        GetClientRect(window, &made);
+        if (made.right == client.cx && made.bottom == client.cy) return;
+        size.cx += client.cx - made.right;
+        size.cy += client.cy - made.bottom;
+    }
+}
+
 HWND createChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                  int id, const RECT& place, bool visible) {
     const DWORD shown = visible ? WS_VISIBLE : 0;

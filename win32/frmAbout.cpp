@@ -12,9 +12,10 @@
 #include "Controls.h"
 #include "Dpi.h"
 #include "NativeEvents.h"
-#include "PixelPicture.h"
+#include "ProgramIcons.h"
 #include "TabOrder.h"
 #include "WideText.h"
+#include "WindowParts.h"
 
 namespace tenebrix::win32 {
 
@@ -25,23 +26,21 @@ namespace {
 
 frmAbout* openAbout = nullptr;
 
-// The client area at its size, centred over the owner.
-void placeDialog(HWND dialog, Dpi dpi) {
-    RECT outer{0, 0, dpi.px(about::kWidth), dpi.px(about::kHeight)};
-    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
-                             static_cast<UINT>(dpi.dpi));
-    RECT owner;
-    GetWindowRect(GetWindow(dialog, GW_OWNER), &owner);
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    SetWindowPos(dialog, nullptr, (owner.left + owner.right - width) / 2,
-                 (owner.top + owner.bottom - height) / 2, width, height, SWP_NOZORDER);
+// Windows 10 scales a dialog by itself when its density changes; this one
+// places its controls in twips itself, so the system's scaling is turned
+// off where the system has it.
+void keepDialogScalingOwn(HWND dialog) {
+    using SetBehaviour =
+        BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    const auto set = reinterpret_cast<SetBehaviour>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (set) set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 }
 
-void paintDialog(HWND dialog) {
+void paintDialog(HWND dialog, Dpi dpi) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    paintDrawnRows(dc, kAboutIds, dpiOf(dialog));
+    paintDrawnRows(dc, kAboutIds, dpi);
     EndPaint(dialog, &paint);
 }
 
@@ -92,18 +91,27 @@ void frmAbout::CloseOpen() {
     PostMessageW(openAbout->dialog_, WM_NULL, 0, 0);
 }
 
-// Each opening loads afresh: the controls, then the box's texts.
+// Each opening loads afresh: the controls, centred over the owner, then
+// the box's texts.
 void frmAbout::Form_Load() {
-    const Dpi dpi = dpiOf(dialog_);
-    placeDialog(dialog_, dpi);
+    keepDialogScalingOwn(dialog_);
     createControls(dialog_, kAboutIds);
-    placeControls(dialog_, kAboutIds, dpi, fonts_);
+    RECT owner;
+    GetWindowRect(GetWindow(dialog_, GW_OWNER), &owner);
+    placeAt(dpiOf(dialog_), owner);
     for (const Control& row : about::kControls) {
         if (row.isDefault) SendMessageW(dialog_, DM_SETDEFID, kAboutIds.id(row), 0);
     }
-    SendMessageW(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIconHandle(32)));
     layer_.Form_Load();
     setFocus(about::control(about::kFocusAtStart));
+}
+
+void frmAbout::placeAt(Dpi dpi, const RECT& area) {
+    dpi_ = dpi;
+    placeClientCentred(dialog_, {dpi.px(about::kWidth), dpi.px(about::kHeight)}, area, dpi);
+    placeControls(dialog_, kAboutIds, dpi, fonts_);
+    setWindowIcons(dialog_, dpi);
+    InvalidateRect(dialog_, nullptr, TRUE);
 }
 
 // Until the box closes or goes with its owner. A request to end the
@@ -151,7 +159,13 @@ INT_PTR CALLBACK frmAbout::dialogProc(HWND dialog, UINT message, WPARAM wParam, 
             box->Form_Load();
             return FALSE;  // the focus is set
         case WM_PAINT:
-            paintDialog(dialog);
+            paintDialog(dialog, box ? box->dpi_ : dpiOf(dialog));
+            return TRUE;
+        // On a screen of another density: its size there, where the system
+        // suggests, its controls placed again.
+        case WM_DPICHANGED:
+            if (box) box->placeAt(dpiOfMessage(wParam, dialog), *reinterpret_cast<RECT*>(lParam));
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
             return TRUE;
         case WM_COMMAND:
             if (box) box->onCommand(LOWORD(wParam), HIWORD(wParam));

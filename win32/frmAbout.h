@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "AboutBox.h"
+#include "Dpi.h"
 #include "Services.h"
 #include "TableControls.h"
 
@@ -37,6 +38,8 @@ class frmAbout final : public ui::AboutView {
 
     static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void Form_Load();
+    // Sized, centred in `area` and its controls placed at `dpi`.
+    void placeAt(Dpi dpi, const RECT& area);
     void onCommand(int id, int notification);
     void runModalLoop();
     bool routeKeyboard(MSG& message);
@@ -44,6 +47,7 @@ class frmAbout final : public ui::AboutView {
     Services& services_;
     ui::AboutBox layer_;
     HWND dialog_ = nullptr;
+    Dpi dpi_;
     FontSet fonts_;
     bool closing_ = false;
 };

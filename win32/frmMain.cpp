@@ -9,7 +9,7 @@
 #include "MainMenu.h"
 #include "MainWindowForm.h"
 #include "NativeEvents.h"
-#include "PixelPicture.h"
+#include "ProgramIcons.h"
 #include "TabOrder.h"
 #include "WideText.h"
 #include "frmAbout.h"
@@ -31,8 +31,8 @@ void registerMainClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = programIconHandle(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = programIconHandle(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hIcon = programIcons().icon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = programIcons().icon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kMainClass;
@@ -60,6 +60,7 @@ void frmMain::Show(std::function<void()> closed) {
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                     createMainMenu(), instance_, this);
     dpi_ = dpiOf(window_);
+    setWindowIcons(window_, dpi_);
     createControls();
     placeAtStart();
     layout();
@@ -105,11 +106,24 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             statusBar_.layout(dpi_);
             return 0;
         case WM_DPICHANGED:
-            onDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            onDpiChanged(dpiOfMessage(wParam, window_), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            if (onActivate(LOWORD(wParam), HIWORD(wParam) != 0)) return 0;
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case WM_SETFOCUS:  // restored from the taskbar, say
+            giveFocusBack();
             return 0;
         case WM_CLOSE:
             layer_.Form_Unload();
             DestroyWindow(window_);
+            return 0;
+        // Log-off and shutdown end the program without closing its window:
+        // the placement is written as closing writes it.
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) layer_.Form_Unload();
             return 0;
         case WM_DESTROY:
             KillTimer(window_, kClockTimer);
@@ -122,11 +136,41 @@ LRESULT frmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// On another screen: the size the system suggests, every control placed again.
-void frmMain::onDpiChanged(const RECT& suggested) {
+// On another screen: the size the system suggests, every control placed
+// again and the icons drawn at the new density.
+void frmMain::onDpiChanged(Dpi dpi, const RECT& suggested) {
+    dpi_ = dpi;
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    setWindowIcons(window_, dpi_);
     layout();
+}
+
+// Activated again, Windows gives the focus to the window itself, so Space
+// and the arrows would do nothing until Tab: the control that had it on
+// leaving gets it back instead, as a dialog's does. True when it did.
+bool frmMain::onActivate(WORD state, bool minimised) {
+    if (state == WA_INACTIVE) {
+        rememberFocus();
+        return false;
+    }
+    return !minimised && giveFocusBack();
+}
+
+// Also before a modal box: disabling the window for it takes the focus away
+// before the window is deactivated.
+void frmMain::rememberFocus() {
+    HWND focus = GetFocus();
+    if (window_ && focus && IsChild(window_, focus)) lastFocus_ = focus;
+}
+
+bool frmMain::giveFocusBack() {
+    if (!window_ || !lastFocus_ || !IsChild(window_, lastFocus_) || !IsWindowVisible(lastFocus_) ||
+        !IsWindowEnabled(lastFocus_)) {
+        return false;
+    }
+    SetFocus(lastFocus_);
+    return true;
 }
 
 void frmMain::onDestroyed() {
@@ -229,6 +273,7 @@ void frmMain::activateMenuBar() {
 
 // Modal: returns once the box has closed.
 void frmMain::showAboutBox() {
+    rememberFocus();
     frmAbout::ShowModal(instance_, window_, services_);
     layer_.aboutBoxClosed();
 }

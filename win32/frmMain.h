@@ -109,8 +109,11 @@ class frmMain final : public ui::MainWindowView {
     void layout();
     void placeAtStart();
 
-    // What the player does (frmMain.cpp).
-    void onDpiChanged(const RECT& suggested);
+    // What the player and the system do (frmMain.cpp).
+    void onDpiChanged(Dpi dpi, const RECT& suggested);
+    bool onActivate(WORD state, bool minimised);
+    void rememberFocus();
+    bool giveFocusBack();
     void onDestroyed();
     void onCommand(int id, int notification, HWND from);
     void onScroll(HWND bar, int code, int thumbPosition);
@@ -133,6 +136,9 @@ class frmMain final : public ui::MainWindowView {
     pictures::Image litPicture_, darkPicture_;
     TileStates lit_{};
     bool tilesNamed_ = false;  // lit_ is what the tiles' names say
+    // The control that had the focus when the window last lost it to
+    // another window; it gets it back when the window is active again.
+    HWND lastFocus_ = nullptr;
     std::function<void()> closed_;
 };
 

@@ -92,6 +92,7 @@ void frmMain::setLevelSetting(int level) {
 }
 
 MessageAnswer frmMain::showMessage(const Message& message) {
+    rememberFocus();
     return services_.messages.show(window_, message);
 }
 

@@ -29,14 +29,14 @@ void frmMain::createControls() {
              ui::watchesPointer(row.name, ui::PointerEvent::Release))) {
             reportPointer(control(row));
         }
-        if (row.kind == ControlKind::StatusBar) statusBar_.attach(control(row), dpiOf(window_));
+        if (row.kind == ControlKind::StatusBar) statusBar_.attach(control(row), dpi_);
     }
     setBoardStop(1);
     tickClock();
 }
 
+// At the window's density, the one it was made at or last told of.
 void frmMain::layout() {
-    dpi_ = dpiOf(window_);
     placeControls(window_, kMainIds, dpi_, fonts_);
     statusBar_.layout(dpi_);
     InvalidateRect(window_, nullptr, TRUE);

@@ -5,7 +5,7 @@
 #include "ControlIds.h"
 #include "Controls.h"
 #include "Dpi.h"
-#include "PixelPicture.h"
+#include "ProgramIcons.h"
 #include "SplashForm.h"
 #include "StartupTrace.h"
 #include "WideText.h"
@@ -37,8 +37,8 @@ UINT_PTR frmSplash::timerId() {
     return static_cast<UINT_PTR>(kSplashIds.id(splash::kControls[timerRow()]));
 }
 
-frmSplash::frmSplash(HINSTANCE instance, std::function<void()> handOver)
-    : instance_(instance), handOver_(std::move(handOver)) {}
+frmSplash::frmSplash(HINSTANCE instance, std::function<void()> handOver, std::function<void()> lost)
+    : instance_(instance), handOver_(std::move(handOver)), lost_(std::move(lost)) {}
 
 frmSplash::~frmSplash() {
     if (window_) DestroyWindow(window_);
@@ -51,7 +51,7 @@ void frmSplash::Show() {
     if (!GetClassInfoExW(instance_, kSplashClass, &windowClass)) {
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = instance_;
-        windowClass.hIcon = programIconHandle(GetSystemMetrics(SM_CXICON));
+        windowClass.hIcon = programIcons().icon(GetSystemMetrics(SM_CXICON));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kSplashClass;
@@ -59,24 +59,26 @@ void frmSplash::Show() {
     }
     CreateWindowExW(0, kSplashClass, widen(splash::kCaption).c_str(), kSplashStyle, 0, 0, 0, 0,
                     nullptr, nullptr, instance_, this);
-    const Dpi dpi = dpiOf(window_);
-    RECT outer{0, 0, dpi.px(splash::kWidth), dpi.px(splash::kHeight)};
-    AdjustWindowRectExForDpi(&outer, kSplashStyle, FALSE, 0, static_cast<UINT>(dpi.dpi));
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    const RECT screen = screenOf(window_);
-    SetWindowPos(window_, nullptr, (screen.left + screen.right - width) / 2,
-                 (screen.top + screen.bottom - height) / 2, width, height, SWP_NOZORDER);
     createControls(window_, kSplashIds);
-    placeControls(window_, kSplashIds, dpi, fonts_);
+    placeAt(dpiOf(window_));
     SetTimer(window_, timerId(), ui::SplashTimeline::kTickMilliseconds, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
 }
 
+void frmSplash::placeAt(Dpi dpi) {
+    dpi_ = dpi;
+    placeClientCentred(window_, {dpi.px(splash::kWidth), dpi.px(splash::kHeight)},
+                       screenOf(window_), dpi);
+    placeControls(window_, kSplashIds, dpi, fonts_);
+    setWindowIcons(window_, dpi);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
 void frmSplash::paint() {
     PAINTSTRUCT paintInfo;
     HDC dc = BeginPaint(window_, &paintInfo);
-    paintDrawnRows(dc, kSplashIds, dpiOf(window_));
+    paintDrawnRows(dc, kSplashIds, dpi_);
     EndPaint(window_, &paintInfo);
     traceFirstPaint(window_, "splash painted");
 }
@@ -107,6 +109,18 @@ LRESULT frmSplash::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (!timeline_.mayClose()) return 0;
             break;
+        // Moved to a screen of another density, or the density changed: the
+        // splash at its designed size there, centred on its screen again.
+        case WM_DPICHANGED:
+            placeAt(dpiOfMessage(wParam, window_));
+            return 0;
+        // Gone before the hand-over (destroyed from outside the timeline, or
+        // the program unwinding): the main window will never come, so the
+        // program must not wait for it.
+        case WM_DESTROY:
+            KillTimer(window_, timerId());
+            if (!timeline_.handedOver() && lost_) lost_();
+            return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
             window_ = nullptr;

@@ -3,7 +3,9 @@
 # windows-zip (WHAT=zip): gathers the files, then writes the installer with
 # wixl or the zip with CMake's own archiver.
 # Arguments (-D): WHAT PROGRAM HELP LICENCE WORK, then ICON WXS MSI for the
-# installer, README PACKAGE_NAME ZIP for the zip.
+# installer, README PACKAGE_NAME ZIP for the zip. VERSION, the installer's
+# version (major.minor.patch), is the project's; the package tests make
+# installers of other versions from the same files with it.
 
 # The release date of every file in the zip, so the same sources always make
 # the same zip.
@@ -36,8 +38,16 @@ if(WHAT STREQUAL "installer")
   endforeach()
   math(EXPR kilobytes "(${bytes} + 1023) / 1024")
   file(REMOVE ${MSI})
+  # The version after this one, for the versions this one replaces: every
+  # one below it (Tenebrix.wxs.in).
+  if(NOT VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+    message(FATAL_ERROR "VERSION must be major.minor.patch, not '${VERSION}'")
+  endif()
+  math(EXPR next_patch "${CMAKE_MATCH_3} + 1")
+  set(version_after ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${next_patch})
   execute_process(
-    COMMAND ${wixl} -a x64 -D InstalledKilobytes=${kilobytes} -o ${MSI} ${WXS}
+    COMMAND ${wixl} -a x64 -D InstalledKilobytes=${kilobytes} -D Version=${VERSION}
+            -D VersionAfter=${version_after} -o ${MSI} ${WXS}
     WORKING_DIRECTORY ${msi_files}
     RESULT_VARIABLE wixl_result)
   if(NOT wixl_result EQUAL 0 OR NOT EXISTS ${MSI})

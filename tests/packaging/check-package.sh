@@ -3,16 +3,17 @@
 # Builds the Debian package, has lintian check it, unpacks it into a scratch root
 # (nothing is installed on the system) and checks what it ships, then starts the
 # unpacked program. VERSION is the project version, the one source every
-# versioned file of the package must agree with.
-# Usage: check-package.sh CPACK CPACK_CONFIG APP_ID VERSION
+# versioned file of the package must agree with; LINGUAS lists the languages
+# the package must speak.
+# Usage: check-package.sh CPACK CPACK_CONFIG APP_ID VERSION LINGUAS
 set -uo pipefail
 
 readonly SKIP=77
-if [ $# -ne 4 ]; then
-    echo "usage: $0 CPACK CPACK_CONFIG APP_ID VERSION" >&2
+if [ $# -ne 5 ]; then
+    echo "usage: $0 CPACK CPACK_CONFIG APP_ID VERSION LINGUAS" >&2
     exit 2
 fi
-readonly cpack=$1 cpack_config=$2 app_id=$3 version=$4
+readonly cpack=$1 cpack_config=$2 app_id=$3 version=$4 linguas=$5
 
 failures=0
 fail() {
@@ -85,6 +86,33 @@ check_layout() {
     fi
 }
 
+# Every language of po/LINGUAS: its compiled catalogue where gettext looks,
+# its help page beside the English one, its lines in the desktop entry and
+# the metainfo; the pseudo-language nowhere.
+check_translations() {
+    local language missing=() desktop=$root/usr/share/applications/$app_id.desktop
+    local metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+    while read -r language; do
+        [ -f "$root/usr/share/locale/$language/LC_MESSAGES/tenebrix.mo" ] ||
+            missing+=("/usr/share/locale/$language/LC_MESSAGES/tenebrix.mo")
+        [ -f "$root/usr/share/tenebrix/$language/Tenebrix.hlp" ] ||
+            missing+=("/usr/share/tenebrix/$language/Tenebrix.hlp")
+        grep -q "^Comment\[$language\]=" "$desktop" || missing+=("Comment[$language] in the desktop entry")
+        grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
+            missing+=("the $language summary in the metainfo")
+    done < <(grep -E '^[a-zA-Z_@]+$' "$linguas")
+    if [ ${#missing[@]} -eq 0 ]; then
+        pass "ships every language's catalogue, help page, desktop and metainfo texts"
+    else
+        fail "missing: ${missing[*]}"
+    fi
+    if compgen -G "$root/usr/share/locale/*@pseudo" >/dev/null; then
+        fail "ships the pseudo-language"
+    else
+        pass "ships no pseudo-language"
+    fi
+}
+
 # Debian's own checker, with no overrides: any error or warning fails.
 check_lintian() {
     if lintian --fail-on error,warning --tag-display-limit 0 "$1"; then
@@ -147,6 +175,17 @@ check_control() {
             fail "does not depend on $expected"
         fi
     done
+    # The fonts the windows were measured with.
+    if package_names "$depends" | grep -qx fonts-liberation; then
+        pass "depends on fonts-liberation"
+    else
+        fail "does not depend on fonts-liberation"
+    fi
+    if package_names "$(dpkg-deb -f "$deb" Recommends)" | grep -qx fonts-noto-cjk; then
+        pass "recommends fonts-noto-cjk"
+    else
+        fail "does not recommend fonts-noto-cjk"
+    fi
     dev_packages=$(package_names "$depends" | grep -E -- '-dev(:[a-z0-9]+)?$')
     if [ -z "$dev_packages" ]; then
         pass "depends on no -dev package"
@@ -279,6 +318,7 @@ check_icons
 check_control "$deb"
 check_desktop_entry
 check_metainfo
+check_translations
 check_versions "$deb"
 check_program_starts
 

@@ -3,10 +3,16 @@
 // keys only with Alt, shortcuts with Ctrl, the board's arrows and play keys,
 // the scroll bars' keys, the About box, message boxes and open menus.
 #include <QtTest>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "AboutControls.h"
+#include "AccessKey.h"
 #include "MainWindowControls.h"
+#include "Translate.h"
 #include "WindowKeys.h"
 
 using namespace tenebrix;
@@ -31,12 +37,141 @@ std::string pressed(const WindowKeyAction& action) {
 std::string opened(const WindowKeyAction& action) {
     return action.kind == Kind::OpenMenu ? action.menu->name : std::string("-");
 }
+// A key that typed `character` in the player's layout, on the key whose
+// Latin letter is `latin` (0: none).
+KeyPress typed(char32_t character, char latin, bool alt = false, bool ctrl = false) {
+    KeyPress press{Key::Letter, latin, alt, ctrl};
+    press.character = character;
+    return press;
+}
+// The windows' captions with Cyrillic access keys (access-keys.po).
+void useCyrillicCatalogue() {
+    std::ifstream file(TENEBRIX_ACCESS_KEYS_MO, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    i18n::useCatalogue(i18n::Catalogue::fromMo(bytes));
+    QVERIFY(!i18n::catalogue().empty());
+}
 
 }  // namespace
 
 class WindowKeysTest : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { i18n::useCatalogue({}); }
+
+    // A caption's key in any script, compared without case: the letter
+    // after '&' wherever it stands, "&&" an ampersand, a broken caption no
+    // reason to stop.
+    void accessKeysOfAnyScript() {
+        using forms::accessKeyCharacter;
+        using forms::foldedKey;
+        QCOMPARE(accessKeyCharacter("&New Puzzle"), U'N');
+        QCOMPARE(accessKeyCharacter("E&xit"), U'X');
+        QCOMPARE(accessKeyCharacter("&\u0424\u0430\u0439\u043b"), U'\u0424');        // &Файл
+        QCOMPARE(accessKeyCharacter("\u0412&\u044b\u0445\u043e\u0434"), U'\u042b');  // В&ыход
+        QCOMPARE(accessKeyCharacter("\u30d5\u30a1\u30a4\u30eb(&F)"), U'F');  // ファイル(&F)
+        QCOMPARE(accessKeyCharacter("&\u00e9dition"), U'\u00c9');
+        QCOMPARE(accessKeyCharacter("Fish && &chips"), U'C');
+        QCOMPARE(accessKeyCharacter("Fish && chips"), U'\0');
+        QCOMPARE(accessKeyCharacter("How to Play"), U'\0');
+        QCOMPARE(accessKeyCharacter("Ends with &"), U'\0');
+        QCOMPARE(accessKeyCharacter("& space"), U'\0');
+        QCOMPARE(accessKeyCharacter(""), U'\0');
+        // A cut or stray UTF-8 byte is no character, before the key or as it.
+        QCOMPARE(accessKeyCharacter("\xd0 &Yes"), U'Y');
+        QCOMPARE(accessKeyCharacter("\xe3\x83 &Yes"), U'Y');
+        QCOMPARE(accessKeyCharacter("&\xd0"), U'\ufffd');
+        QCOMPARE(accessKeyCharacter("&\xc0\x80"), U'\ufffd');          // overlong NUL
+        QCOMPARE(accessKeyCharacter("&\xe0\x81\x81"), U'\ufffd');      // an overlong A
+        QCOMPARE(accessKeyCharacter("&\xed\xa0\x80"), U'\ufffd');      // a surrogate
+        QCOMPARE(accessKeyCharacter("&\xf4\x90\x80\x80"), U'\ufffd');  // past U+10FFFF
+        QCOMPARE(accessKeyCharacter("&\xf0\x9f\x8e\xb2"), U'\U0001f3b2');
+
+        const std::pair<char32_t, char32_t> smallAndCapital[] = {
+            {U'z', U'Z'},           {U'\u00e0', U'\u00c0'}, {U'\u00fe', U'\u00de'},
+            {U'\u00ff', U'\u0178'}, {U'\u0105', U'\u0104'}, {U'\u0142', U'\u0141'},  // ą ł
+            {U'\u017c', U'\u017b'}, {U'\u015f', U'\u015e'}, {U'\u011f', U'\u011e'},  // ż ş ğ
+            {U'\u0131', U'I'},      {U'\u0130', U'I'},      {U'i', U'I'},            // ı İ i
+            {U'\u03b1', U'\u0391'}, {U'\u03c9', U'\u03a9'}, {U'\u03c2', U'\u03a3'},  // α ω ς
+            {U'\u03ac', U'\u0386'}, {U'\u03af', U'\u038a'}, {U'\u03ce', U'\u038f'},  // ά ί ώ
+            {U'\u0430', U'\u0410'}, {U'\u044f', U'\u042f'}, {U'\u0451', U'\u0401'},  // а я ё
+            {U'\u0456', U'\u0406'}, {U'\u045e', U'\u040e'}, {U'\u0491', U'\u0490'},  // і ў ґ
+            {U'\u04e9', U'\u04e8'}, {U'\u04c2', U'\u04c1'}, {U'\u04cf', U'\u04c0'},  // ө ӂ ӏ
+            {U'\uff4e', U'N'},      {U'\uff2e', U'N'},      {U'\uff15', U'5'},  // full-width n N 5
+        };
+        for (const auto& [small, capital] : smallAndCapital) {
+            QCOMPARE(foldedKey(small), capital);
+            QCOMPARE(foldedKey(capital), capital);
+        }
+        // Neither small nor capital: the same character.
+        for (char32_t other : {U'5', U'&', U'\u00df', U'\u00f7', U'\u00d7', U'\u0138', U'\u3042'})
+            QCOMPARE(foldedKey(other), other);
+        // Folding twice changes nothing: a capital is its own fold.
+        for (char32_t c = 0; c < 0x600; ++c) QCOMPARE(foldedKey(foldedKey(c)), foldedKey(c));
+    }
+
+    // With the captions in Russian, Alt and the Cyrillic letter the player
+    // types fires each button, menu and item, in either case; the key's
+    // Latin letter fires only what no typed character does.
+    void accessKeysInThePlayersScript() {
+        useCyrillicCatalogue();
+        // ф is on A, в on D, н on Y, з on P, п on G, с on C.
+        QCOMPARE(opened(mainWindowKey(typed(U'\u0444', 'A', true), nullptr)),
+                 std::string("mnuFile"));
+        QCOMPARE(opened(mainWindowKey(typed(U'\u0424', 'A', true), nullptr)),
+                 std::string("mnuFile"));
+        QCOMPARE(opened(mainWindowKey(typed(U'\u0432', 'D', true), nullptr)),
+                 std::string("mnuView"));
+        QCOMPARE(opened(mainWindowKey(typed(U'\u0441', 'C', true), nullptr)),
+                 std::string("mnuHelp"));
+        QCOMPARE(pressed(mainWindowKey(typed(U'\u043f', 'G', true), nullptr)),
+                 std::string("cmdHint"));
+        QCOMPARE(pressed(mainWindowKey(typed(U'\u043d', 'Y', true), nullptr)),
+                 std::string("cmdNewPuzzle"));
+        QCOMPARE(pressed(mainWindowKey(typed(U'\u0437', 'P', true), nullptr)),
+                 std::string("cmdReset"));
+        // Without Alt a letter is no access key; the English letters mark nothing now.
+        QCOMPARE(mainWindowKey(typed(U'\u0444', 'A'), nullptr).kind, Kind::None);
+        for (char c : std::string("HNRFV"))
+            QCOMPARE(mainWindowKey(letter(c, true), nullptr).kind, Kind::None);
+        // Ctrl shortcuts keep their Latin letters on a Cyrillic layout.
+        QCOMPARE(mainWindowKey(typed(U'\u0442', 'N', false, true), nullptr).command,
+                 MenuCommand::NewPuzzle);
+
+        const forms::Menu& file = forms::kMainMenu[0];
+        const forms::Menu& view = forms::kMainMenu[1];
+        QCOMPARE(menuKey(typed(U'\u044b', 'S'), &file, nullptr).item, &file.items[4]);  // В&ыход
+        QCOMPARE(menuKey(typed(U'\u0421', 'C'), &view, nullptr).item, &view.items[0]);
+        QCOMPARE(menuKey(letter('X'), &file, nullptr).kind, MenuKeyAction::Kind::NotForTheMenu);
+
+        // The About box's key sits in a word, in small letters.
+        QCOMPARE(pressed(aboutBoxKey(typed(U'\u0421', 'C', true), nullptr)),
+                 std::string("cmdSysInfo"));
+        QCOMPARE(aboutBoxKey(letter('S', true), nullptr).kind, Kind::None);
+
+        // Да and Нет; Y, the key that types н, answers Нет.
+        using A = MessageAnswer;
+        const MessageButtons yesNo = MessageButtons::YesNo;
+        QCOMPARE(messageBoxKey(yesNo, typed(U'\u0434', 'L'), A::No), std::optional(A::Yes));
+        QCOMPARE(messageBoxKey(yesNo, typed(U'\u043d', 'Y'), A::Yes), std::optional(A::No));
+        QCOMPARE(messageBoxKey(yesNo, letter('Y'), A::No), std::optional(A::Yes));
+        QCOMPARE(messageBoxKey(yesNo, typed(U'\u0444', 'A'), A::No), std::nullopt);
+    }
+
+    // In English, a key that types a Cyrillic letter still fires the
+    // caption of its Latin letter; a typed letter beats the key's own.
+    void latinLetterOfTheKey() {
+        QCOMPARE(pressed(mainWindowKey(typed(U'\u0442', 'N', true), nullptr)),
+                 std::string("cmdNewPuzzle"));
+        QCOMPARE(pressed(mainWindowKey(typed(U'n', 'R', true), nullptr)),
+                 std::string("cmdNewPuzzle"));
+        QCOMPARE(pressed(mainWindowKey(typed(U'r', 0, true), nullptr)), std::string("cmdReset"));
+        QCOMPARE(mainWindowKey(typed(U'\u0442', 0, true), nullptr).kind, Kind::None);
+        QCOMPARE(mainWindowKey(typed(U'h', 0, false, true), nullptr).command, MenuCommand::Hint);
+        QCOMPARE(messageBoxKey(MessageButtons::YesNo, typed(U'n', 0), MessageAnswer::Yes),
+                 std::optional(MessageAnswer::No));
+    }
+
     // Alt and the letter press the window's own button first, then open a
     // menu; a plain letter never fires anything, whatever has the focus.
     void accessKeysNeedAlt() {
@@ -227,8 +362,21 @@ class WindowKeysTest : public QObject {
         QCOMPARE(n.key, Key::Letter);
         QCOMPARE(n.letter, 'N');
         QVERIFY(n.alt);
-        for (const char* other : {"\\", "\"", "ß", "Dead", "", "Shift", "ArrowLeftX", "é"})
+        QCOMPARE(n.character, U'n');
+        for (const char* other : {"\\", "\"", "Dead", "", "Shift", "ArrowLeftX", "ab", "\xd0",
+                                  "\xc2\xad", "\xc2\x85", "\xd0\xa4x"})
             QCOMPARE(keyPressFromName(other, true, false, false, false).key, Key::Other);
+        // A letter of any script, with the Latin letter of its key if told.
+        const KeyPress ef = keyPressFromName("\u0444", "KeyA", true, false, false, false);
+        QCOMPARE(ef.key, Key::Letter);
+        QCOMPARE(ef.character, U'\u0444');
+        QCOMPARE(ef.letter, 'A');
+        QCOMPARE(keyPressFromName("\u00e9", "Digit2", false, false, false, false).letter, '2');
+        QCOMPARE(keyPressFromName("\u00e9", "Backquote", false, false, false, false).letter, '\0');
+        QCOMPARE(keyPressFromName("\u00df", false, false, false, false).character, U'\u00df');
+        QCOMPARE(keyPressFromName("\u00df", false, false, false, false).letter, '\0');
+        // A Latin letter is its own, wherever the layout puts it (AZERTY's a on Q).
+        QCOMPARE(keyPressFromName("a", "KeyQ", false, false, false, false).letter, 'A');
     }
 };
 

@@ -2,7 +2,10 @@
 // The main window fixture and its helpers.
 #include "MainWindowFixture.h"
 
+#include "Controls.h"
 #include "Module1.h"
+#include "PixelPicture.h"
+#include "TilePictures.h"
 #include "WideText.h"
 
 namespace tenebrix::testing {
@@ -38,11 +41,29 @@ void pressKey(win32::frmMain& main, HWND target, UINT key, bool control, bool al
     SetKeyboardState(none);
 }
 
+bool tileShowsPicture(MainWindowFixture& f, int n, int pictureIndex, int scale) {
+    HWND tile = f.tile(n);
+    const int border = 2 * scale;  // the sunken border, scaled as the picture
+    const pictures::Image picture = pictures::tilePicture(pictureIndex);
+    const COLORREF back = win32::screenColour(win32::backColour(tile));
+    RedrawWindow(tile, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(tile);
+    bool same = true;
+    for (int y = 0; y < picture.height * scale && same; ++y) {
+        for (int x = 0; x < picture.width * scale && same; ++x) {
+            const pictures::Rgba& pixel = picture.pixel(x / scale, y / scale);
+            if (pixel.alpha != 0 && pixel.alpha != 255) continue;
+            const COLORREF expected = pixel.alpha ? RGB(pixel.red, pixel.green, pixel.blue) : back;
+            same = GetPixel(dc, border + x, border + y) == expected;
+        }
+    }
+    ReleaseDC(tile, dc);
+    return same;
+}
+
 MainWindowFixture::MainWindowFixture(std::vector<int> firstPuzzle, platform::SettingsStore* store,
                                      win32::MessageBoxes* boxes, std::wstring helpFile)
-    : services{
-          random, store ? *store : settings, help, boxes ? *boxes : messages, registry, launcher,
-          clock,  std::move(helpFile)} {
+    : FakeServices(store, boxes, std::move(helpFile)) {
     random.scriptPuzzle(firstPuzzle);
     main = std::make_unique<win32::frmMain>(GetModuleHandleW(nullptr), services);
     main->Show([this] { closed = true; });

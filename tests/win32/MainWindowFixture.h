@@ -28,7 +28,8 @@ COLORREF screenPixel(HWND window, int x, int y);
 // Presses and releases `key` with the modifiers held, through the loop.
 void pressKey(win32::frmMain& main, HWND target, UINT key, bool control = false, bool alt = false);
 
-struct MainWindowFixture {
+// The game's services, every one a stand-in, as the windows take them.
+struct FakeServices {
     ScriptedRandom random;
     FakeSettingsStore settings;
     RecordingHelpViewer help;
@@ -37,6 +38,23 @@ struct MainWindowFixture {
     FakeLauncher launcher;
     SetClock clock;
     win32::Services services;
+
+    FakeServices(platform::SettingsStore* store = nullptr, win32::MessageBoxes* boxes = nullptr,
+                 std::wstring helpFile = L"C:\\Games\\Tenebrix.hlp")
+        : services{random,   store ? *store : settings,
+                   help,     boxes ? *boxes : messages,
+                   registry, launcher,
+                   clock,    std::move(helpFile)} {}
+};
+
+struct MainWindowFixture;
+
+// Every screen pixel of tile n's picture area against tile picture
+// `pictureIndex`, each picture pixel a `scale` x `scale` block: an opaque
+// pixel in its own colour, a transparent one in the tile's back colour.
+bool tileShowsPicture(MainWindowFixture& f, int n, int pictureIndex, int scale);
+
+struct MainWindowFixture : FakeServices {
     std::unique_ptr<win32::frmMain> main;
     bool closed = false;
 

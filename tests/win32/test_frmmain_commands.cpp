@@ -125,12 +125,14 @@ TEST_CASE("View menu items show and hide with their check marks") {
     }
 }
 
+// Each bar steps one at a time, by the arrows and by paging alike, between
+// mode 1 and 9, level 2 and 20, tile set 1 and 8.
 TEST_CASE("scroll bars take the mouse's requests and the keys once, and show the setting") {
     struct Case {
         const char* bar;
+        int start;  // the bar's value before
         std::function<void(MainWindowFixture&, const char*)> give;
-        int value;       // afterwards
-        bool newPuzzle;  // mode and level make one, tile set keeps the board
+        int value;  // afterwards
     };
     auto request = [](int code, int position = 0) {
         return [=](MainWindowFixture& f, const char* bar) { f.scroll(bar, code, position); };
@@ -144,35 +146,57 @@ TEST_CASE("scroll bars take the mouse's requests and the keys once, and show the
         };
     };
     const std::vector<Case> cases{
-        {"ScrollMode", request(SB_LINERIGHT), 2, true},
-        {"ScrollMode", request(SB_PAGERIGHT), 2, true},
-        {"ScrollMode", request(SB_THUMBTRACK, 6), 1, false},
-        {"ScrollMode", request(SB_THUMBPOSITION, 6), 6, true},
-        {"ScrollMode", request(SB_ENDSCROLL), 1, false},
-        {"ScrollMode", request(SB_LINELEFT), 1, false},
-        {"ScrollMode", request(SB_RIGHT), 9, true},
-        {"ScrollLevel", request(SB_THUMBPOSITION, 20), 20, true},
-        {"ScrollLevel", request(SB_PAGELEFT), 2, false},
-        {"ScrollTileSet", request(SB_RIGHT), 8, false},
-        {"ScrollTileSet", request(SB_LINERIGHT), 2, false},
-        {"ScrollMode", key(VK_RIGHT), 2, true},
-        {"ScrollMode", key(VK_DOWN), 2, true},
-        {"ScrollMode", key(VK_NEXT), 2, true},
-        {"ScrollMode", key(VK_END), 9, true},
-        {"ScrollLevel", key(VK_LEFT), 2, false},
-        {"ScrollTileSet", key(VK_END), 8, false},
+        {"ScrollMode", 1, request(SB_LINERIGHT), 2},
+        {"ScrollMode", 1, request(SB_PAGERIGHT), 2},
+        {"ScrollMode", 1, request(SB_THUMBTRACK, 6), 1},
+        {"ScrollMode", 1, request(SB_THUMBPOSITION, 6), 6},
+        {"ScrollMode", 1, request(SB_ENDSCROLL), 1},
+        {"ScrollMode", 1, request(SB_LINELEFT), 1},
+        {"ScrollMode", 1, request(SB_RIGHT), 9},
+        {"ScrollMode", 5, request(SB_PAGELEFT), 4},
+        {"ScrollMode", 5, request(SB_LEFT), 1},
+        {"ScrollMode", 9, request(SB_PAGERIGHT), 9},
+        {"ScrollLevel", 2, request(SB_THUMBPOSITION, 20), 20},
+        {"ScrollLevel", 2, request(SB_PAGELEFT), 2},
+        {"ScrollLevel", 11, request(SB_LEFT), 2},
+        {"ScrollLevel", 11, request(SB_RIGHT), 20},
+        {"ScrollTileSet", 1, request(SB_RIGHT), 8},
+        {"ScrollTileSet", 1, request(SB_LINERIGHT), 2},
+        {"ScrollTileSet", 4, request(SB_PAGELEFT), 3},
+        {"ScrollMode", 1, key(VK_RIGHT), 2},
+        {"ScrollMode", 1, key(VK_DOWN), 2},
+        {"ScrollMode", 1, key(VK_NEXT), 2},
+        {"ScrollMode", 1, key(VK_END), 9},
+        {"ScrollMode", 5, key(VK_HOME), 1},
+        {"ScrollMode", 5, key(VK_PRIOR), 4},
+        {"ScrollMode", 5, key(VK_UP), 4},
+        {"ScrollMode", 9, key(VK_NEXT), 9},
+        {"ScrollLevel", 2, key(VK_LEFT), 2},
+        {"ScrollLevel", 2, key(VK_PRIOR), 2},
+        {"ScrollLevel", 11, key(VK_HOME), 2},
+        {"ScrollLevel", 11, key(VK_END), 20},
+        {"ScrollLevel", 20, key(VK_NEXT), 20},
+        {"ScrollTileSet", 1, key(VK_END), 8},
+        {"ScrollTileSet", 4, key(VK_HOME), 1},
+        {"ScrollTileSet", 4, key(VK_NEXT), 5},
+        {"ScrollTileSet", 8, key(VK_END), 8},
     };
     for (const Case& c : cases) {
         CAPTURE(std::string(c.bar));
         CAPTURE(&c - cases.data());
         MainWindowFixture f({7, 19});
+        if (c.start != f.scrollValue(c.bar)) f.scroll(c.bar, SB_THUMBPOSITION, c.start);
+        REQUIRE(f.scrollValue(c.bar) == c.start);
         f.random.scriptPuzzle({1, 2});
         f.clickTile(13);
         const PuzzleValue board = f.main->game().currentValue();
         c.give(f, c.bar);
+        // Mode and level make a new puzzle when they change; the tile set
+        // keeps the board.
+        const bool newPuzzle = c.value != c.start && std::string(c.bar) != "ScrollTileSet";
         CHECK(f.scrollValue(c.bar) == c.value);
-        CHECK((f.main->game().moveCount() == 0) == c.newPuzzle);
-        CHECK((f.main->game().currentValue() == board) == !c.newPuzzle);
+        CHECK((f.main->game().moveCount() == 0) == newPuzzle);
+        CHECK((f.main->game().currentValue() == board) == !newPuzzle);
         CHECK(brokenGameRule(f.main->game()) == "");
         const Settings& settings = f.main->game().settings();
         if (std::string(c.bar) == "ScrollMode") {
@@ -182,6 +206,7 @@ TEST_CASE("scroll bars take the mouse's requests and the keys once, and show the
                 CHECK(IsWindowVisible(f.control("picMode", k)) == (k == c.value));
         } else if (std::string(c.bar) == "ScrollLevel") {
             CHECK(settings.level == c.value);
+            CHECK(f.text("lblLevel") == L"Level:  " + std::to_wstring(c.value));
         } else {
             CHECK(settings.tileSet == c.value);
             CHECK(f.text("lblTileSet") == L"Change all tiles to black");
@@ -222,6 +247,68 @@ TEST_CASE("the board plays from the keyboard: arrows move the stop, Space and En
     f.clickTile(19);
     CHECK(isTabStop(19));
     CHECK_FALSE(isTabStop(6));
+}
+
+// The board is 5 x 5, tile 1 at the top left, row by row: an arrow that
+// would leave it keeps the stop where it is, it never wraps round.
+TEST_CASE("arrows at every edge and corner of the board keep the stop on the board") {
+    struct Case {
+        int from;
+        UINT key;
+        int to;
+    };
+    const Case cases[] = {
+        {1, VK_UP, 1},      {1, VK_LEFT, 1},    {3, VK_UP, 3},      {5, VK_UP, 5},
+        {5, VK_RIGHT, 5},   {10, VK_RIGHT, 10}, {25, VK_RIGHT, 25}, {25, VK_DOWN, 25},
+        {23, VK_DOWN, 23},  {21, VK_DOWN, 21},  {21, VK_LEFT, 21},  {11, VK_LEFT, 11},
+        {5, VK_DOWN, 10},   {5, VK_LEFT, 4},    {21, VK_UP, 16},    {21, VK_RIGHT, 22},
+        {25, VK_UP, 20},    {25, VK_LEFT, 24},  {1, VK_DOWN, 6},    {1, VK_RIGHT, 2},
+        {15, VK_RIGHT, 15}, {16, VK_LEFT, 16},  {6, VK_RIGHT, 7},   {20, VK_DOWN, 25},
+    };
+    MainWindowFixture f({7, 19});
+    for (const Case& c : cases) {
+        CAPTURE(c.from);
+        CAPTURE(c.key);
+        SetFocus(f.tile(c.from));
+        pressKey(*f.main, GetFocus(), c.key);
+        CHECK(GetFocus() == f.tile(c.to));
+        CHECK((GetWindowLongPtrW(f.tile(c.to), GWL_STYLE) & WS_TABSTOP) != 0);
+    }
+    CHECK(f.text("lblMoves") == L"0");
+}
+
+// As the menus show them: each title and item with its access key, a Ctrl
+// shortcut after a tab (drawn in the right-hand column), separators between.
+TEST_CASE("the menu bar's titles, items and shortcuts as drawn") {
+    MainWindowFixture f;
+    const std::vector<std::pair<std::wstring, std::vector<std::wstring>>> expected{
+        {L"&File",
+         {L"&Hint\tCtrl+H", L"&New Puzzle\tCtrl+N", L"&Reset Puzzle\tCtrl+R", L"", L"E&xit"}},
+        {L"&View", {L"Status &Bar", L"&Tile Numbers"}},
+        {L"&Help", {L"How to Play", L"", L"&About Tenebrix..."}},
+    };
+    auto text = [](HMENU menu, int position) {
+        wchar_t buffer[128] = L"";
+        GetMenuStringW(menu, static_cast<UINT>(position), buffer, 128, MF_BYPOSITION);
+        return std::wstring(buffer);
+    };
+    HMENU bar = GetMenu(f.window());
+    REQUIRE(GetMenuItemCount(bar) == static_cast<int>(expected.size()));
+    for (int m = 0; m < GetMenuItemCount(bar); ++m) {
+        const auto& [title, items] = expected[static_cast<std::size_t>(m)];
+        CHECK(text(bar, m) == title);
+        HMENU menu = GetSubMenu(bar, m);
+        REQUIRE(GetMenuItemCount(menu) == static_cast<int>(items.size()));
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            const std::wstring& item = items[static_cast<std::size_t>(i)];
+            const std::string name = win32::narrow(item);
+            CAPTURE(name);
+            const bool separator =
+                GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR;
+            CHECK(separator == item.empty());
+            CHECK(text(menu, i) == item);
+        }
+    }
 }
 
 TEST_CASE("the status bar shows its text and the clock's date and time, whole") {

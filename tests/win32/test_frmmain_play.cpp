@@ -8,6 +8,7 @@
 
 #include "ControlNames.h"
 #include "Controls.h"
+#include "Densities.h"
 #include "GameInvariants.h"
 #include "MainWindowFixture.h"
 #include "PixelPicture.h"
@@ -19,36 +20,14 @@ using namespace tenebrix::testing;
 
 namespace {
 
-// Every screen pixel of tile n's picture area against the picture the board
-// says it shows, each picture pixel a scale x scale block: an opaque pixel
-// in its own colour, a transparent one in the tile's back colour.
-bool tileShowsPicture(MainWindowFixture& f, int n, int pictureIndex) {
-    HWND tile = f.tile(n);
-    const int scale = win32::dpiOf(tile).pictureScale();
-    const int border = win32::borderWidth(tile);
-    const pictures::Image picture = pictures::tilePicture(pictureIndex);
-    const COLORREF back = win32::screenColour(win32::backColour(tile));
-    RedrawWindow(tile, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(tile);
-    bool same = true;
-    for (int y = 0; y < picture.height * scale && same; ++y) {
-        for (int x = 0; x < picture.width * scale && same; ++x) {
-            const pictures::Rgba& pixel = picture.pixel(x / scale, y / scale);
-            if (pixel.alpha != 0 && pixel.alpha != 255) continue;
-            const COLORREF expected = pixel.alpha ? RGB(pixel.red, pixel.green, pixel.blue) : back;
-            same = GetPixel(dc, border + x, border + y) == expected;
-        }
-    }
-    ReleaseDC(tile, dc);
-    return same;
-}
-
 bool boardShowsGame(MainWindowFixture& f) {
+    const Density* density = densityOf(win32::dpiOf(f.window()).dpi);
+    REQUIRE(density != nullptr);
     const PuzzleValue value = f.main->game().currentValue();
     for (int n = 1; n <= kTileCount; ++n) {
         const bool lit = isLit(value, n);
-        if (!tileShowsPicture(f, n, lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1)))
-            return false;
+        const int picture = lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1);
+        if (!tileShowsPicture(f, n, picture, density->pictureScale)) return false;
         if (win32::windowText(f.tile(n)) != win32::widen(forms::tileAccessibleName(n, lit)))
             return false;
     }

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Scaling the main window's controls for the screen's density: the picture
-// box calls leave other controls whole, and the window keeps its sizes and
-// its memory sound however often it is opened or told of a new density.
+// box calls leave other controls whole, and the window takes each new
+// density whole, and its memory stays sound, however often it changes.
 #include <doctest/doctest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "Controls.h"
+#include "Densities.h"
 #include "MainWindowFixture.h"
 #include "MainWindowForm.h"
+#include "ProgramIcon.h"
+#include "ProgramIcons.h"
+#include "TilePictures.h"
 
 using namespace tenebrix;
 using namespace tenebrix::testing;
@@ -28,21 +34,98 @@ bool heapsSound() {
     return true;
 }
 
-SIZE clientSize(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
-// The density message as the system sends it: the new density and the
-// window's place at that density.
-void deliverDensity(HWND window, int dpi) {
+// The density message as the system sends it: the new density, and the
+// window's place at it, the client area scaled and the frame as it is.
+void deliverDensity(HWND window, const Density& to, SIZE client) {
     RECT outer;
     GetWindowRect(window, &outer);
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&outer));
+    const SIZE now = clientSize(window);
+    outer.right += client.cx - now.cx;
+    outer.bottom += client.cy - now.cy;
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to.dpi, to.dpi),
+                 reinterpret_cast<LPARAM>(&outer));
+}
+
+int fontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font.lfHeight;
+}
+
+// The main window as it must be at `density`.
+void checkMainWindowAt(MainWindowFixture& f, const Density& density) {
+    CAPTURE(density.dpi);
+    CHECK(heapsSound());
+    CHECK(clientSize(f.window()) == density.mainClient);
+    for (const int n : {1, 13, 25}) {
+        CAPTURE(n);
+        CHECK(clientSize(f.tile(n)) == SIZE{density.tileSide, density.tileSide});
+        const bool lit = isLit(f.main->game().currentValue(), n);
+        CHECK(tileShowsPicture(f, n, lit ? pictures::litPictureOf(1) : pictures::darkPictureOf(1),
+                               density.pictureScale));
+    }
+    CHECK(fontHeight(f.control("cmdHint")) == density.formFontHeight);
+    CHECK(iconSide(f.window(), ICON_SMALL) == density.smallIcon);
+    CHECK(iconSide(f.window(), ICON_BIG) == density.largeIcon);
+}
+
+// An icon's colours, row by row from the top, as 0xRRGGBB; empty when it
+// is not `side` pixels square.
+std::vector<std::uint32_t> iconColours(HICON icon, int side) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side * side));
+    HDC screen = GetDC(nullptr);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    const bool square = bitmap.bmWidth == side && bitmap.bmHeight == side;
+    const int rows = GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(side), pixels.data(),
+                               &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    if (!square || rows != side) return {};
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    return pixels;
 }
 
 }  // namespace
+
+// At 200 % the title bar asks for 32 pixels and the taskbar for 64: the
+// design's own 32 pixels, and each of them doubled, never a resampling.
+TEST_CASE("the program icon: each size made once and shared, crisp at 200 %, destroyed once") {
+    HICON titleBar = nullptr;
+    {
+        win32::IconSet icons;
+        titleBar = icons.icon(16);
+        CHECK(icons.icon(16) == titleBar);
+        CHECK(icons.icon(20) != titleBar);
+        CHECK(icons.count() == 2);
+        const pictures::Image design = pictures::programIcon();
+        REQUIRE(design.width == 32);
+        for (const int side : {32, 64}) {
+            CAPTURE(side);
+            const auto colours = iconColours(icons.icon(side), side);
+            REQUIRE(colours.size() == static_cast<std::size_t>(side * side));
+            const int scale = side / 32;
+            bool same = true;
+            for (int y = 0; y < side && same; ++y) {
+                for (int x = 0; x < side && same; ++x) {
+                    const pictures::Rgba& p = design.pixel(x / scale, y / scale);
+                    same = colours[static_cast<std::size_t>(y * side + x)] ==
+                           (static_cast<std::uint32_t>(p.red) << 16 |
+                            static_cast<std::uint32_t>(p.green) << 8 | p.blue);
+                }
+            }
+            CHECK(same);
+        }
+    }
+    ICONINFO info{};
+    CHECK_FALSE(GetIconInfo(titleBar, &info));
+}
 
 TEST_CASE("the picture box calls leave labels, buttons and scroll bars whole") {
     MainWindowFixture f;
@@ -68,25 +151,21 @@ TEST_CASE("the picture box calls leave labels, buttons and scroll bars whole") {
     }
 }
 
-TEST_CASE("the main window opened again and again keeps its sizes, picture scale and memory") {
-    for (int round = 1; round <= 4; ++round) {
-        CAPTURE(round);
+// Moved to a screen of another density and back, as often as the player
+// likes: every size, picture, font and icon at the new density each time.
+TEST_CASE("the main window follows each change of density and keeps its memory sound") {
+    const Density* start = densityOf(win32::dpiOf(nullptr).dpi);
+    REQUIRE(start != nullptr);
+    for (const Density& other : kDensities) {
+        if (other.dpi == start->dpi) continue;
         MainWindowFixture f;
-        const win32::Dpi dpi = win32::dpiOf(f.window());
-        for (int message = 0; message <= 2; ++message) {
-            CAPTURE(message);
-            if (message > 0) deliverDensity(f.window(), dpi.dpi);
-            pumpMessages(f.main.get());
-            CHECK(heapsSound());
-            CHECK(clientSize(f.window()).cx == dpi.px(forms::frmMain::kClientWidth));
-            for (const int n : {1, 13, 25}) {
-                CAPTURE(n);
-                const RECT place = dpi.rect(forms::frmMain::tilePlace(n));
-                CHECK(clientSize(f.tile(n)).cx == place.right - place.left);
-                CHECK(clientSize(f.tile(n)).cy == place.bottom - place.top);
-                CHECK(win32::borderWidth(f.tile(n)) == 2 * dpi.pictureScale());
-            }
-        }
+        checkMainWindowAt(f, *start);
+        deliverDensity(f.window(), other, other.mainClient);
+        pumpMessages(f.main.get());
+        checkMainWindowAt(f, other);
+        deliverDensity(f.window(), *start, start->mainClient);
+        pumpMessages(f.main.get());
+        checkMainWindowAt(f, *start);
         f.clickTile(13);
         CHECK(f.text("lblMoves") == L"1");
     }

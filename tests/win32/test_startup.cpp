@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The splash screen's ticks, hand-over and refused close requests; the
-// About box's modality, texts and keys; the focus after a modal box; the
-// system's message boxes as the game asks for them; and every window's
-// controls made from its table.
+// The program's run from the splash to the main window's end; the splash
+// screen's ticks, hand-over, refused close requests and place; the About
+// box's modality, texts, keys, place and icon; the focus given back after
+// another window was in front; the system's message boxes as the game asks
+// for them; and every window's controls made from its table.
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "AboutForm.h"
 #include "ControlIds.h"
+#include "Densities.h"
 #include "MainWindowFixture.h"
 #include "MainWindowForm.h"
 #include "Modal.h"
+#include "Module1.h"
+#include "ProgramIcons.h"
 #include "SplashForm.h"
 #include "SystemServices.h"
 #include "VersionLine.h"
@@ -170,6 +176,173 @@ TEST_CASE("a request to close the splash is refused and the main window still co
     }
 }
 
+namespace {
+
+// The game run as TENEBRIX.exe runs it, on stand-in services, with `action`
+// done from inside its event loop. After five seconds a timer gives up and
+// ends the loop, so a program that would run on forever fails, not hangs.
+struct GameRun {
+    int status = -1;
+    bool gaveUp = false;
+};
+bool gaveUp = false;
+
+void CALLBACK giveUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    gaveUp = true;
+    for (const wchar_t* name : {L"TenebrixMain", L"TenebrixSplash"}) {
+        if (HWND window = FindWindowW(name, nullptr)) DestroyWindow(window);
+    }
+    PostQuitMessage(99);
+}
+
+GameRun runGame(std::function<void()> action) {
+    FakeServices services;
+    gaveUp = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5000, giveUp);
+    duringModal(std::move(action));
+    GameRun run;
+    run.status = win32::runGame(GetModuleHandleW(nullptr), services.services);
+    run.gaveUp = gaveUp;
+    KillTimer(nullptr, timer);
+    cancelDuringModal();
+    pumpMessages();
+    return run;
+}
+
+}  // namespace
+
+// Every way the player has to close the splash is refused (above); should
+// it be destroyed all the same, the main window is not going to come.
+TEST_CASE("the program runs until the main window closes, or ends when the splash goes first") {
+    SUBCASE("the splash hands over, the main window comes and is closed") {
+        bool mainWindowCame = false;
+        const GameRun run = runGame([&] {
+            HWND splash = FindWindowW(L"TenebrixSplash", nullptr);
+            for (int tick = 0; tick < 7 && IsWindow(splash); ++tick)
+                SendMessageW(splash, WM_TIMER, win32::frmSplash::timerId(), 0);
+            HWND main = FindWindowW(L"TenebrixMain", nullptr);
+            mainWindowCame = main && IsWindowVisible(main) && !IsWindow(splash);
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        });
+        CHECK(mainWindowCame);
+        CHECK_FALSE(run.gaveUp);
+        CHECK(run.status == 0);
+    }
+    SUBCASE("the splash is destroyed before the hand-over") {
+        const GameRun run = runGame([] { DestroyWindow(FindWindowW(L"TenebrixSplash", nullptr)); });
+        CHECK_FALSE(run.gaveUp);
+        CHECK(run.status == 0);
+    }
+}
+
+namespace {
+
+POINT centreOf(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// `window`'s outer rectangle centred in `area`, to a pixel.
+bool centredIn(HWND window, const RECT& area) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const POINT a = centreOf(outer), b = centreOf(area);
+    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+}
+
+RECT screenRect(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcMonitor;
+}
+
+void sendDensity(HWND window, const Density& to, RECT suggested) {
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to.dpi, to.dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+}
+
+}  // namespace
+
+// The splash centred on its screen, at its designed size at each density,
+// its logo a crisp whole-factor enlargement; on a change of density it is
+// made again at the new one, as the system's own windows are.
+TEST_CASE("the splash stands centred on its screen at its size, at every density") {
+    const Density* start = densityOf(win32::dpiOf(nullptr).dpi);
+    REQUIRE(start != nullptr);
+    for (const Density& to : kDensities) {
+        CAPTURE(to.dpi);
+        win32::frmSplash splash(GetModuleHandleW(nullptr), [] {});
+        splash.Show();
+        HWND window = splash.window();
+        if (to.dpi != start->dpi) sendDensity(window, to, RECT{0, 0, 10, 10});
+        pumpMessages();
+        CHECK(clientSize(window) == to.splashClient);
+        CHECK(centredIn(window, screenRect(window)));
+        CHECK(clientSize(logo(window, 0)) == SIZE{to.logoSide, to.logoSide});
+        CHECK(iconSide(window, ICON_SMALL) == to.smallIcon);
+        CHECK(iconSide(window, ICON_BIG) == to.largeIcon);
+    }
+}
+
+// Centred over the main window as it opens; moved to a screen of another
+// density, at its size there and where the system puts it.
+TEST_CASE("the About box stands centred over the main window at its size, at every density") {
+    const Density* start = densityOf(win32::dpiOf(nullptr).dpi);
+    REQUIRE(start != nullptr);
+    const RECT suggested{40, 30, 940, 730};
+    for (const Density& to : kDensities) {
+        CAPTURE(to.dpi);
+        MainWindowFixture f;
+        RECT mainOuter;
+        GetWindowRect(f.window(), &mainOuter);
+        bool centredOverMain = false, centredAsSuggested = false;
+        SIZE client{}, ok{};
+        int smallIcon = 0, largeIcon = 0;
+        duringModal([&] {
+            HWND about = win32::frmAbout::openWindow();
+            centredOverMain = centredIn(about, mainOuter);
+            if (to.dpi != start->dpi) sendDensity(about, to, suggested);
+            centredAsSuggested = to.dpi == start->dpi || centredIn(about, suggested);
+            client = clientSize(about);
+            ok = clientSize(aboutButton(about, "cmdOK"));
+            smallIcon = iconSide(about, ICON_SMALL);
+            largeIcon = iconSide(about, ICON_BIG);
+            SendMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        f.menu(forms::MenuCommand::HelpAbout);
+        cancelDuringModal();
+        CHECK(centredOverMain);
+        CHECK(centredAsSuggested);
+        CHECK(client == to.aboutClient);
+        CHECK(ok == to.okButton);
+        CHECK(smallIcon == to.smallIcon);
+        CHECK(largeIcon == to.largeIcon);
+    }
+}
+
+// Each opening used to make a 32-pixel icon that was never destroyed.
+TEST_CASE("the About box opened again and again shows the icon made once") {
+    MainWindowFixture f;
+    std::vector<LRESULT> icons;
+    std::vector<std::size_t> made;
+    for (int opening = 0; opening < 3; ++opening) {
+        duringModal([&] {
+            HWND about = win32::frmAbout::openWindow();
+            icons.push_back(SendMessageW(about, WM_GETICON, ICON_BIG, 0));
+            made.push_back(win32::programIcons().count());
+            SendMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        f.menu(forms::MenuCommand::HelpAbout);
+        cancelDuringModal();
+    }
+    REQUIRE(icons.size() == 3);
+    CHECK(icons[0] != 0);
+    CHECK(icons[1] == icons[0]);
+    CHECK(icons[2] == icons[0]);
+    CHECK(made[2] == made[0]);
+}
+
 TEST_CASE("the main window and the About box are made from their tables") {
     MainWindowFixture f;
     checkMadeFromTable(f.window(), win32::kMainIds);
@@ -278,8 +451,31 @@ TEST_CASE("System Info from the About box: with no tool the message comes over t
     CHECK(f.launcher.launched.empty());
 }
 
-// The system gives the focus back to the window itself, not to its control.
-TEST_CASE("after a message box or the About box the focus is back on the control that had it") {
+namespace {
+
+// The windows that took the keyboard focus while `action` ran, in order.
+std::vector<HWND> focusTakenDuring(const std::function<void()>& action) {
+    static std::vector<HWND>* taken = nullptr;
+    std::vector<HWND> windows;
+    taken = &windows;
+    HHOOK hook = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (code == HCBT_SETFOCUS && taken) taken->push_back(reinterpret_cast<HWND>(wParam));
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    action();
+    UnhookWindowsHookEx(hook);
+    taken = nullptr;
+    return windows;
+}
+
+}  // namespace
+
+// Windows gives the focus back to the window itself, not to its control:
+// Space and the arrows would do nothing until Tab.
+TEST_CASE("the focus comes back to the control that had it: Alt+Tab, minimised, modal boxes") {
     win32::SystemMessageBoxes boxes;
     struct Focus {
         const char* name;
@@ -291,6 +487,24 @@ TEST_CASE("after a message box or the About box the focus is back on the control
         MainWindowFixture f({7, 19}, nullptr, &boxes);
         HWND control = f.control(focus.name, focus.index);
         SetFocus(control);
+
+        // Another program comes to the front, then the game again.
+        HWND other = CreateWindowExW(0, L"STATIC", L"Another program", WS_POPUP | WS_VISIBLE, 0, 0,
+                                     100, 100, nullptr, nullptr, nullptr, nullptr);
+        SetActiveWindow(other);
+        pumpMessages(f.main.get());
+        CHECK(GetActiveWindow() == other);
+        SetActiveWindow(f.window());
+        pumpMessages(f.main.get());
+        CHECK(GetFocus() == control);
+        DestroyWindow(other);
+
+        ShowWindow(f.window(), SW_MINIMIZE);
+        pumpMessages(f.main.get());
+        ShowWindow(f.window(), SW_RESTORE);
+        pumpMessages(f.main.get());
+        CHECK(GetFocus() == control);
+
         bool answered = false;
         duringModal([&] {
             HWND box = ownedWindow(f.window(), L"#32770");
@@ -302,31 +516,45 @@ TEST_CASE("after a message box or the About box the focus is back on the control
         CHECK(answered);
         CHECK(GetFocus() == control);
 
-        duringModal([&] {
-            postKey(GetFocus(), VK_ESCAPE);  // to the About box's OK
+        // The window and the rules give back the same control, the one in
+        // focus as the box opened, not the one of an earlier Alt+Tab.
+        HWND before = f.control("cmdNewPuzzle");
+        SetFocus(before);
+        const auto taken = focusTakenDuring([&] {
+            duringModal([&] {
+                postKey(GetFocus(), VK_ESCAPE);  // to the About box's OK
+            });
+            f.menu(forms::MenuCommand::HelpAbout);
+            cancelDuringModal();
         });
-        f.menu(forms::MenuCommand::HelpAbout);
-        cancelDuringModal();
         CHECK(win32::frmAbout::openWindow() == nullptr);
-        CHECK(GetFocus() == control);
+        CHECK(GetFocus() == before);
+        CHECK(std::find(taken.begin(), taken.end(), control) == taken.end());
     }
 }
 
+// Esc closes a box with an OK button as OK does, and does nothing on a box
+// that asks Yes or No: the question stays until it is answered.
 TEST_CASE("message boxes are the system's, owned, titled, with the buttons and icon asked for") {
     struct Case {
         MessageButtons buttons;
         MessageIcon icon;
-        int pressed;
+        bool escapeFirst;
+        int pressed;  // after Esc, if the box is still there
         MessageAnswer answer;
     };
     for (const Case& c :
-         {Case{MessageButtons::Ok, MessageIcon::None, IDOK, MessageAnswer::Ok},
-          Case{MessageButtons::YesNo, MessageIcon::Information, IDNO, MessageAnswer::No},
-          Case{MessageButtons::YesNo, MessageIcon::None, IDYES, MessageAnswer::Yes}}) {
+         {Case{MessageButtons::Ok, MessageIcon::None, false, IDOK, MessageAnswer::Ok},
+          Case{MessageButtons::YesNo, MessageIcon::Information, false, IDNO, MessageAnswer::No},
+          Case{MessageButtons::YesNo, MessageIcon::None, false, IDYES, MessageAnswer::Yes},
+          Case{MessageButtons::Ok, MessageIcon::None, true, IDOK, MessageAnswer::Ok},
+          Case{MessageButtons::YesNo, MessageIcon::None, true, IDYES, MessageAnswer::Yes}}) {
+        CAPTURE(c.escapeFirst);
         MainWindowFixture f;
         HWND box = nullptr;
         std::wstring title;
-        bool hasYes = false, hasOk = false, hasIcon = false;
+        bool hasYes = false, hasOk = false, hasIcon = false, openAfterEscape = false;
+        auto press = [&] { PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.pressed, BN_CLICKED), 0); };
         duringModal([&] {
             box = ownedWindow(f.window(), L"#32770");
             title = win32::windowText(box);
@@ -335,16 +563,23 @@ TEST_CASE("message boxes are the system's, owned, titled, with the buttons and i
             // The message box's icon: static control 20 on Windows, 0x440 on Wine.
             HWND icon = GetDlgItem(box, 20) ? GetDlgItem(box, 20) : GetDlgItem(box, 0x440);
             hasIcon = icon && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.pressed, BN_CLICKED), 0);
+            if (!c.escapeFirst) return press();
+            postKey(GetFocus(), VK_ESCAPE);
+            duringModal([&] {
+                openAfterEscape = IsWindow(box) && IsWindowVisible(box);
+                if (openAfterEscape) press();
+            });
         });
         win32::SystemMessageBoxes boxes;
         const MessageAnswer answer =
             boxes.show(f.window(), {"Text", "Tenebrix", c.buttons, c.icon});
+        cancelDuringModal();
         REQUIRE(box != nullptr);
         CHECK(title == L"Tenebrix");
         CHECK(hasYes == (c.buttons == MessageButtons::YesNo));
         CHECK(hasOk == (c.buttons == MessageButtons::Ok));
         CHECK(hasIcon == (c.icon == MessageIcon::Information));
+        CHECK(openAfterEscape == (c.escapeFirst && c.buttons == MessageButtons::YesNo));
         CHECK(answer == c.answer);
     }
 }

@@ -113,17 +113,23 @@ TEST_CASE("the Windows registry reads values and reports failures as the system 
     CHECK(name.size() + 1 == fullSize);
 }
 
-TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless minimised") {
+// Log-off and shutdown end the program without a close: the placement is
+// written as closing writes it, and only once the session really ends.
+TEST_CASE("closing and the session's end write the placement in twips, unless minimised") {
+    enum class End { CloseBox, Exit, SessionEnds, SessionGoesOn };
     struct Case {
         const char* name;
-        int show;     // how the window is before it closes
-        bool byExit;  // File > Exit rather than the close box
+        int show;  // how the window is before the end
+        End end;
         bool written;
     };
-    for (const Case& c : {Case{"close box", SW_SHOWNORMAL, false, true},
-                          Case{"File > Exit", SW_SHOWNORMAL, true, true},
-                          Case{"maximised", SW_MAXIMIZE, false, true},
-                          Case{"minimised", SW_MINIMIZE, false, false}}) {
+    for (const Case& c : {Case{"close box", SW_SHOWNORMAL, End::CloseBox, true},
+                          Case{"File > Exit", SW_SHOWNORMAL, End::Exit, true},
+                          Case{"maximised", SW_MAXIMIZE, End::CloseBox, true},
+                          Case{"minimised", SW_MINIMIZE, End::CloseBox, false},
+                          Case{"log-off", SW_SHOWNORMAL, End::SessionEnds, true},
+                          Case{"log-off, minimised", SW_MINIMIZE, End::SessionEnds, false},
+                          Case{"a log-off called off", SW_SHOWNORMAL, End::SessionGoesOn, false}}) {
         const std::string name = c.name;
         CAPTURE(name);
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tenebrix");
@@ -133,13 +139,22 @@ TEST_CASE("closing writes the placement to HKEY_CURRENT_USER in twips, unless mi
         RECT outer;
         GetWindowRect(f.window(), &outer);
         const double twipsPerPixel = 1440.0 / win32::dpiOf(f.window()).dpi;
-        if (c.byExit) {
-            f.menu(forms::MenuCommand::Exit);
-        } else {
-            SendMessageW(f.window(), WM_CLOSE, 0, 0);
+        switch (c.end) {
+            case End::CloseBox:
+                SendMessageW(f.window(), WM_CLOSE, 0, 0);
+                break;
+            case End::Exit:
+                f.menu(forms::MenuCommand::Exit);
+                break;
+            case End::SessionEnds:
+            case End::SessionGoesOn:
+                CHECK(SendMessageW(f.window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) == TRUE);
+                SendMessageW(f.window(), WM_ENDSESSION, c.end == End::SessionEnds,
+                             ENDSESSION_LOGOFF);
+                break;
         }
         pumpMessages();
-        CHECK(f.closed);
+        CHECK(f.closed == (c.end == End::CloseBox || c.end == End::Exit));
         const std::array<std::pair<const wchar_t*, long>, 4> values{
             {{L"MainLeft", outer.left},
              {L"MainTop", outer.top},
@@ -193,6 +208,53 @@ TEST_CASE("How to Play: no help, a viewer that fails, and the viewer the system 
         REQUIRE(commandLine.has_value());
         CHECK(commandLine->find(L"C:\\Games\\Tenebrix.hlp") != std::wstring::npos);
     }
+}
+
+namespace {
+
+std::wstring systemFolder() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return folder;
+}
+
+template <typename Function>
+Function exported(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+// The zip is often unpacked into Downloads, beside whatever a web page left
+// there: a library of the shell's name beside the program must never load.
+// The stand-in shell library (fake_shell.cpp) is built beside the tests.
+TEST_CASE("the shell's library: from the system folder only, tried again after a failure") {
+    const std::wstring name = L"tenebrix_fake_shell.dll";
+    const std::wstring besideProgram = win32::programFolder() + name;
+    const std::wstring inSystem = systemFolder() + L"\\" + name;
+    const std::wstring helpFile = L"C:\\Games\\Tenebrix.hlp";
+    DeleteFileW(inSystem.c_str());
+    REQUIRE(GetFileAttributesW(besideProgram.c_str()) != INVALID_FILE_ATTRIBUTES);
+    CHECK(LoadLibraryW(name.c_str()) == nullptr);  // the whole program's search
+
+    win32::ShellHelpViewer viewer({L"htmlfile"}, name);
+    const std::wstring notFound = win32::systemErrorText(ERROR_MOD_NOT_FOUND);
+    CHECK(viewer.showContents(nullptr, helpFile) == notFound);
+    SetLastError(ERROR_ACCESS_DENIED);  // left over from some other call
+    CHECK(viewer.showContents(nullptr, helpFile) == notFound);
+
+    REQUIRE(CopyFileW(besideProgram.c_str(), inSystem.c_str(), FALSE));
+    CHECK_FALSE(viewer.showContents(nullptr, helpFile).has_value());
+    HMODULE shell = GetModuleHandleW(name.c_str());
+    REQUIRE(shell != nullptr);
+    CHECK(exported<int (*)()>(shell, "fakeShellCalls")() == 1);
+    CHECK(exported<const wchar_t* (*)()>(shell, "fakeShellFile")() == helpFile);
+    // Some viewers' associations run through COM: ready, single-threaded.
+    CHECK(exported<BOOL (*)()>(shell, "fakeShellApartmentThreaded")());
+
+    win32::ShellHelpViewer withoutTheCall({L"htmlfile"}, L"version.dll");
+    CHECK(withoutTheCall.showContents(nullptr, helpFile) ==
+          win32::systemErrorText(ERROR_PROC_NOT_FOUND));
 }
 
 TEST_CASE("the settings store and the clock take and give the game's UTF-8 whole") {

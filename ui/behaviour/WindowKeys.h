@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which key does what in the game's windows. Access keys (the letter after
-// '&' in a caption) fire only with Alt, never as a plain letter, and the
-// window's own buttons come before its menus (Alt+H is Hint; F10 reaches
-// the Help menu). Ctrl and a letter run the menu item of that shortcut. On
-// the board the arrows move and Space or Enter plays (BoardKeys.h); a
-// scroll bar steps with the arrows, the page keys, Home and End.
+// '&' in the caption the player sees, in any script) fire only with Alt,
+// never as a plain letter, and the window's own buttons come before its
+// menus (Alt+H is Hint; F10 reaches the Help menu). Ctrl and a letter run the menu item of that
+// shortcut. On the board the arrows move and Space or Enter plays (BoardKeys.h); a scroll bar steps
+// with the arrows, the page keys, Home and End.
 #pragma once
 
 #include <optional>
@@ -45,10 +45,15 @@ WindowKeyAction mainWindowKey(const KeyPress& key, const forms::Control* focused
 WindowKeyAction aboutBoxKey(const KeyPress& key, const forms::Control* focused);
 
 // A key in a message box: Enter and Space answer with the button in focus;
-// Esc closes a box with OK only (Yes and No must be chosen); Y and N answer
-// a Yes/No box. Nothing for any other key.
+// Esc closes a box with OK only (Yes and No must be chosen); the first
+// letter of Yes or No in the player's language answers a Yes/No box, and so
+// do English's Y and N. Nothing for any other key.
 std::optional<MessageAnswer> messageBoxKey(MessageButtons buttons, const KeyPress& key,
                                            MessageAnswer focused);
+// The letter that answers a Yes/No box with `answer`, folded as access keys
+// are: the access key its button's caption marks, else its first letter or
+// digit; 0 when it has none.
+char32_t answerKey(MessageAnswer answer);
 
 // The keys of an open drop-down menu.
 struct MenuKeyAction {
