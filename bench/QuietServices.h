@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window needs from outside, for a benchmark: nothing is
-// stored, no help opens, and every message is answered at once.
+// stored, no help opens, and every message is answered at once; the clock
+// is the desktop's own, as in the game.
 #pragma once
 
 #include "HelpViewer.h"
 #include "MainWindowServices.h"
 #include "MessageBoxPresenter.h"
+#include "QtLocalClock.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 
@@ -13,7 +15,9 @@ namespace tenebrix::bench {
 
 class QuietServices {
   public:
-    ui::MainWindowServices services() { return {random_, store_, help_, messages_, QString()}; }
+    qt::MainWindowServices services() {
+        return {random_, store_, clock_, help_, messages_, QString()};
+    }
 
   private:
     class NoStore final : public platform::SettingsStore {
@@ -27,7 +31,7 @@ class QuietServices {
       public:
         void showContents(QWidget*, const QString&) override {}
     };
-    class AnswerAtOnce final : public ui::MessageBoxPresenter {
+    class AnswerAtOnce final : public qt::MessageBoxPresenter {
       public:
         MessageAnswer present(QWidget*, const Message& message) override {
             return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
@@ -36,6 +40,7 @@ class QuietServices {
 
     ClockSeededRandom random_;
     NoStore store_;
+    platform::QtLocalClock clock_;
     NoHelp help_;
     AnswerAtOnce messages_;
 };

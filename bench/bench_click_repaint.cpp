@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
         argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : kDefaultClicks;
 
     bench::QuietServices quiet;
-    ui::frmMain window(quiet.services());
+    qt::frmMain window(quiet.services());
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     std::vector<QWidget*> tiles;
     PaintCounter counter;
     for (int n = 1; n <= kTileCount; ++n) {
-        tiles.push_back(window.findChild<QWidget*>(ui::arrayName("picTile", n)));
+        tiles.push_back(window.findChild<QWidget*>(qt::arrayName("picTile", n)));
         tiles.back()->installEventFilter(&counter);
     }
 

@@ -2,13 +2,12 @@
 // A board tile that the keyboard and screen readers reach too.
 #include "BoardTile.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 #include "BoardTileAccessible.h"
-#include "ControlNames.h"
+#include "Captions.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace {
 
@@ -18,31 +17,29 @@ constexpr int kPictureMargin = 3;
 constexpr int kPictureFrame = 2;
 constexpr int kDotsInsideFace = 3;
 
-bool hasOnlyKeypadModifier(const QKeyEvent* key) {
-    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 // "Tile 7, lit", as every front end names the tile.
 QString accessibleNameOf(int tile, bool lit) {
-    return BoardTile::tr(forms::tileAccessibleName(tile, lit).c_str());
+    return QString::fromStdString(ui::tileName(tile, lit));
 }
 
 }  // namespace
 
 BoardTile::BoardTile(int tile, QWidget* parent) : PictureBox(Border::Sunken, parent), tile_(tile) {
     installBoardTileAccessibility();
-    // The keyboard decides which tile is the board's stop in the tab chain;
+    // The window decides which tile is the board's stop in the tab chain;
     // a click never takes the focus, so the mouse shows no mark.
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(accessibleNameOf(tile_, false));
 }
 
+// Setting the name tells a running screen reader of the change, so only a
+// real change is set: a repaint of the whole board must not make the reader
+// repeat 25 unchanged tiles. Nor is an unchanged name worded again, which
+// would cost every click 25 lookups in the player's catalogue.
 void BoardTile::setLit(bool lit) {
-    const QString name = accessibleNameOf(tile_, lit);
-    // Setting the name tells a running screen reader of the change, so only
-    // a real change is set: a repaint of the whole board must not make the
-    // reader repeat 25 unchanged tiles.
-    if (accessibleName() != name) setAccessibleName(name);
+    if (lit == lit_) return;
+    lit_ = lit;
+    setAccessibleName(accessibleNameOf(tile_, lit));
 }
 
 void BoardTile::press() {
@@ -72,35 +69,4 @@ void BoardTile::paintFocusMark() {
     painter.drawRect(dots);
 }
 
-void BoardTile::keyPressEvent(QKeyEvent* event) {
-    if (!hasOnlyKeypadModifier(event)) {
-        PictureBox::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
-        case Qt::Key_Left:
-            emit stepRequested(0, -1);
-            break;
-        case Qt::Key_Right:
-            emit stepRequested(0, 1);
-            break;
-        case Qt::Key_Up:
-            emit stepRequested(-1, 0);
-            break;
-        case Qt::Key_Down:
-            emit stepRequested(1, 0);
-            break;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Holding the key down plays one move, as holding the button does.
-            if (!event->isAutoRepeat()) press();
-            break;
-        default:
-            PictureBox::keyPressEvent(event);
-            return;
-    }
-    event->accept();
-}
-
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -4,7 +4,7 @@
 
 #include "BoardTile.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace {
 
@@ -48,4 +48,4 @@ void installBoardTileAccessibility() {
     Q_UNUSED(installed);
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

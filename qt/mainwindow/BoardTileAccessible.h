@@ -5,7 +5,7 @@
 
 #include <QAccessibleWidget>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class BoardTile;
 
@@ -25,4 +25,4 @@ class BoardTileAccessible final : public QAccessibleWidget {
 // Safe to call any number of times.
 void installBoardTileAccessibility();
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -3,44 +3,26 @@
 #include "DateTimeStatusBar.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QStyleOption>
 #include <algorithm>
 
 #include "MainWindowForm.h"
-#include "MainWindowNames.h"
 #include "QtForms.h"
+#include "Translate.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace form = forms::frmMain;
 
 namespace {
 constexpr int kMinimumPanelWidth = forms::twipsToPixels(form::kStatusPanelMinWidth);
-constexpr int kMsecsPerSecond = 1000;
-constexpr int kMsecsPerMinute = 60 * kMsecsPerSecond;
-
-// The system's short time format. Without a configured locale (the C
-// locale) Qt's short format carries seconds, which no desktop clock shows
-// and which would wake the game every second: hours and minutes then.
-QString shortTimeFormat() {
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C) return QStringLiteral("HH:mm");
-    return system.timeFormat(QLocale::ShortFormat);
-}
 }  // namespace
 
-DateTimeStatusBar::DateTimeStatusBar(QWidget* parent)
-    : QStatusBar(parent), showsSeconds_(shortTimeFormat().contains(QLatin1Char('s'))) {
-    textPanel_ = addPanel(form::kTextPanel, tr(form::kStatusText), 1);
+DateTimeStatusBar::DateTimeStatusBar(QWidget* parent) : QStatusBar(parent) {
+    textPanel_ = addPanel(form::kTextPanel, QString::fromStdString(i18n::tr(form::kStatusText)), 1);
     datePanel_ = addPanel(form::kDatePanel, QString(), 0);
     timePanel_ = addPanel(form::kTimePanel, QString(), 0);
-    timer_.setSingleShot(true);
-    // Precise, so the wake-up never comes before the minute has turned.
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &DateTimeStatusBar::refreshAndReschedule);
-    refreshAndReschedule();
 }
 
 QLabel* DateTimeStatusBar::addPanel(int number, const QString& text, int stretch) {
@@ -67,22 +49,20 @@ void DateTimeStatusBar::paintEvent(QPaintEvent*) {
     style()->drawPrimitive(QStyle::PE_PanelStatusBar, &option, &painter, this);
 }
 
-void DateTimeStatusBar::showDateTime(const QDateTime& now) {
-    const QLocale locale = QLocale::system();
-    setPanelText(datePanel_, locale.toString(now.date(), QLocale::ShortFormat));
-    setPanelText(timePanel_, locale.toString(now.time(), shortTimeFormat()));
-}
-
 // The date and time panels keep a fixed size, as wide as their text: a new
 // time then repaints its own panel alone. A panel free to change size would
 // have the whole bar laid out and repainted at every tick of a clock that
 // shows seconds. Measuring a text costs as much as drawing it, so a text as
 // long as the one before (the digits of the usual fonts are equally wide)
 // keeps the width.
-void DateTimeStatusBar::setPanelText(QLabel* panel, const QString& text) {
+void DateTimeStatusBar::setPanelText(int number, const QString& text) {
+    QLabel* const panels[] = {textPanel_, datePanel_, timePanel_};
+    if (number < form::kTextPanel || number > form::kTimePanel) return;
+    QLabel* panel = panels[number - form::kTextPanel];
     if (panel->text() == text) return;
     const bool sameLength = panel->text().size() == text.size();
     panel->setText(text);
+    if (panel == textPanel_) return;
     if (sameLength && panel->minimumWidth() == panel->maximumWidth()) return;
     panel->setFixedWidth(std::max(kMinimumPanelWidth, panel->sizeHint().width()));
 }
@@ -98,16 +78,4 @@ void DateTimeStatusBar::resizeEvent(QResizeEvent* event) {
     }
 }
 
-int DateTimeStatusBar::msecsToNextChange(const QTime& now, bool showsSeconds) {
-    const int period = showsSeconds ? kMsecsPerSecond : kMsecsPerMinute;
-    const int msecs = now.isValid() ? now.msecsSinceStartOfDay() : 0;
-    return period - msecs % period;
-}
-
-void DateTimeStatusBar::refreshAndReschedule() {
-    const QDateTime now = QDateTime::currentDateTime();
-    showDateTime(now);
-    timer_.start(msecsToNextChange(now.time(), showsSeconds_));
-}
-
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's status bar: a fixed text, today's date and the time of
-// day, in the locale's short formats. It keeps date and time current itself,
-// waking only when the shown time changes.
+// The main window's status bar: a fixed text, then the date and the time,
+// each in a sunken panel at least an inch wide. It shows what the window's
+// rules write into the panels (StatusClock.h).
 #pragma once
 
-#include <QDateTime>
 #include <QStatusBar>
-#include <QTimer>
 
 class QLabel;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class DateTimeStatusBar final : public QStatusBar {
     Q_OBJECT
@@ -18,12 +16,9 @@ class DateTimeStatusBar final : public QStatusBar {
   public:
     explicit DateTimeStatusBar(QWidget* parent = nullptr);
 
-    // Shows `now` in the date and time panels.
-    void showDateTime(const QDateTime& now);
-
-    // Milliseconds from `now` to the next change of a clock showing whole
-    // minutes, or whole seconds when the locale's short time shows them.
-    static int msecsToNextChange(const QTime& now, bool showsSeconds);
+    // Panel 1 (the fixed text), 2 (the date) or 3 (the time); any other
+    // number is ignored.
+    void setPanelText(int panel, const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,14 +26,10 @@ class DateTimeStatusBar final : public QStatusBar {
 
   private:
     QLabel* addPanel(int number, const QString& text, int stretch);
-    static void setPanelText(QLabel* panel, const QString& text);
-    void refreshAndReschedule();
 
     QLabel* textPanel_;
     QLabel* datePanel_;
     QLabel* timePanel_;
-    QTimer timer_;
-    bool showsSeconds_;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hooks that turn a widget's own events into game commands without
-// subclassing the widget. The widget still gets every event as usual.
+// Hooks that turn a widget's own mouse events into calls on the windows'
+// rules without subclassing the widget. The widget still gets every event.
 #pragma once
 
 #include <QEvent>
@@ -8,15 +8,12 @@
 
 class QWidget;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
-// Runs `reaction` whenever `widget` receives an event of `type`.
-void onEvent(QWidget* widget, QEvent::Type type, std::function<void()> reaction);
+// Runs `reaction` whenever `widget` gets a mouse event of `type` over its
+// own area, outside every visible control inside it. A control that leaves
+// a move unhandled (a label, a push button) passes it on to the one it lies
+// in; that one leaves it alone.
+void onOwnArea(QWidget* widget, QEvent::Type type, std::function<void()> reaction);
 
-// Runs `reaction` when the pointer moves over `area` itself, outside every
-// visible control inside it. A control that tracks the pointer but leaves a
-// move unhandled (a label, a push button) passes it on to its container;
-// those moves are left alone.
-void onBareMouseMove(QWidget* area, std::function<void()> reaction);
-
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

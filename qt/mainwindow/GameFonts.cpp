@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 QString firstInstalledFamily(std::span<const char* const> families, const QString& fallback) {
     const QStringList installed = QFontDatabase::families();
@@ -16,26 +16,29 @@ QString firstInstalledFamily(std::span<const char* const> families, const QStrin
     return fallback;
 }
 
-QString gameFontFamily() {
-    static const QString family = firstInstalledFamily(
+// Each list is looked up once, when a window first needs it: the splash
+// screen, drawn first of all, does not wait for the other.
+QString familyOf(forms::FontFace face) {
+    if (face == forms::FontFace::Splash) {
+        static const QString splash =
+            firstInstalledFamily(forms::kSplashFontFamilies, QFont().defaultFamily());
+        return splash;
+    }
+    static const QString form = firstInstalledFamily(
         forms::kFormFontFamilies, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    return family;
+    return form;
 }
 
-QFont fontOf(const QString& family, forms::Font size) {
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(size.points);
-    font.setBold(size.bold);
-    return font;
+QFont fontOf(forms::Font font) {
+    QFont made(familyOf(font.face));
+    made.setStyleHint(QFont::SansSerif);
+    made.setPointSizeF(font.points);
+    made.setBold(font.bold);
+    return made;
 }
 
 QFont formFont() {
-    return fontOf(gameFontFamily(), forms::kFormFont);
+    return fontOf(forms::kFormFont);
 }
 
-QFont boldCaptionFont() {
-    return fontOf(gameFontFamily(), forms::kBoldCaptionFont);
-}
-
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

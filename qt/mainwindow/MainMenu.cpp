@@ -3,29 +3,37 @@
 #include "MainMenu.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-namespace tenebrix::ui {
+#include "Captions.h"
+
+namespace tenebrix::qt {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("MainMenu", text);
-}
-
-// Ctrl with the letter; Qt's letter keys are numbered as their capitals.
-QKeySequence shortcutOf(const forms::MenuItem& entry) {
-    if (entry.ctrlShortcut == 0) return {};
-    return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(entry.ctrlShortcut));
+// The shortcut as the player's language writes it ("Ctrl+H"). Qt reads it
+// into its own key sequence, which it shows beside the item and tells a
+// screen reader; one Qt cannot read is shown beside the item as written.
+// Either way the window's rules run the key (WindowKeys.h).
+void setShortcutOf(QAction* item, const forms::MenuItem& entry) {
+    const QString written = QString::fromStdString(ui::shortcutOf(entry));
+    if (written.isEmpty()) return;
+    const QKeySequence read = QKeySequence::fromString(written, QKeySequence::NativeText);
+    if (read.count() == 1 && read.toString(QKeySequence::NativeText) == written) {
+        item->setShortcut(read);
+        return;
+    }
+    item->setText(item->text() + u'\t' + written);
 }
 
 QAction* addItem(QMenu* menu, const forms::MenuItem& entry) {
-    QAction* item = entry.isSeparator() ? menu->addSeparator() : menu->addAction(tr(entry.caption));
+    QAction* item = entry.isSeparator()
+                        ? menu->addSeparator()
+                        : menu->addAction(QString::fromStdString(ui::captionOf(entry)));
     item->setObjectName(QLatin1String(entry.name));
-    item->setShortcut(shortcutOf(entry));
+    setShortcutOf(item, entry);
     item->setCheckable(entry.checkable);
     item->setChecked(entry.checkedAtStart);
     return item;
@@ -34,10 +42,11 @@ QAction* addItem(QMenu* menu, const forms::MenuItem& entry) {
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) {
-    for (const forms::Menu& entry : forms::kMainMenu) {
-        QMenu* menu = bar->addMenu(tr(entry.caption));
+    for (std::size_t m = 0; m < forms::kMainMenu.size(); ++m) {
+        const forms::Menu& entry = forms::kMainMenu[m];
+        QMenu* menu = bar->addMenu(QString::fromStdString(ui::captionOf(entry)));
         menu->setObjectName(QLatin1String(entry.name));
-        if (!firstMenu_) firstMenu_ = menu;
+        menus_[m] = menu;
         for (const forms::MenuItem& itemEntry : entry.items) {
             QAction* action = addItem(menu, itemEntry);
             if (!itemEntry.isSeparator())
@@ -47,7 +56,15 @@ MainMenu::MainMenu(QMenuBar* bar) {
 }
 
 QAction* MainMenu::item(forms::MenuCommand command) const {
-    return items_[static_cast<std::size_t>(command)];
+    const auto at = static_cast<std::size_t>(command);
+    return at < items_.size() ? items_[at] : nullptr;
 }
 
-}  // namespace tenebrix::ui
+QMenu* MainMenu::menu(const forms::Menu& menu) const {
+    for (std::size_t m = 0; m < forms::kMainMenu.size(); ++m) {
+        if (&forms::kMainMenu[m] == &menu) return menus_[m];
+    }
+    return nullptr;
+}
+
+}  // namespace tenebrix::qt

@@ -11,7 +11,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class MainMenu {
   public:
@@ -21,15 +21,17 @@ class MainMenu {
 
     // The item that runs `command`; null for a separator.
     QAction* item(forms::MenuCommand command) const;
+    // The drop-down of `menu`, one of the menu table's; null for another.
+    QMenu* menu(const forms::Menu& menu) const;
     // The menu bar's first menu, File.
-    QMenu* firstMenu() const { return firstMenu_; }
+    QMenu* firstMenu() const { return menus_.front(); }
 
   private:
     static constexpr std::size_t kCommandCount =
         static_cast<std::size_t>(forms::MenuCommand::HelpAbout) + 1;
 
-    QMenu* firstMenu_ = nullptr;
+    std::array<QMenu*, forms::kMainMenu.size()> menus_{};
     std::array<QAction*, kCommandCount> items_{};
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class MessageBoxPresenter {
   public:
@@ -17,4 +17,4 @@ class MessageBoxPresenter {
     virtual MessageAnswer present(QWidget* owner, const Message& message) = 0;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* owner, const Message& message) {
     auto box = std::make_unique<QMessageBox>(owner);
@@ -35,4 +35,4 @@ MessageAnswer ModalMessageBox::present(QWidget* owner, const Message& message) {
     return answerFor(button, message.buttons);
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -8,7 +8,7 @@
 
 #include "MessageBoxPresenter.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // The box for `message`, not yet shown. The game's CR LF line breaks become
 // plain line breaks; the text is shown as written, never as markup.
@@ -23,4 +23,4 @@ class ModalMessageBox final : public MessageBoxPresenter {
     MessageAnswer present(QWidget* owner, const Message& message) override;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

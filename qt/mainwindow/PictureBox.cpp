@@ -9,7 +9,7 @@
 
 #include "QtColour.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 PictureBox::PictureBox(Border border, QWidget* parent) : QWidget(parent), border_(border) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,11 +70,10 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 
+// Handled here: the window behind the box must not take a move over the
+// box for one over the bare window.
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved();
-    // Handled here: the window behind the box must not take it for a move
-    // over the bare window.
     event->accept();
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

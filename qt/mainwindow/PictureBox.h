@@ -9,7 +9,7 @@
 
 #include "Colour.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 // Which picture a box shows: a drawing function and the picture's number.
 // Boxes showing the same picture compare equal, so repainting the board with
@@ -41,9 +41,6 @@ class PictureBox : public QWidget {
   signals:
     // A left button pressed and released over the box.
     void clicked();
-    // Pointer movement over the box (needs mouse tracking unless a button is
-    // down).
-    void mouseMoved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,4 +59,4 @@ class PictureBox : public QWidget {
     bool pressed_ = false;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -10,7 +10,7 @@
 #include "Colour.h"
 #include "SystemColours.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 inline QColor toQColor(Colour colour, const QPalette& palette) {
     if (colour == forms::kWindowBackgroundColour) return palette.color(QPalette::Window);
@@ -18,4 +18,4 @@ inline QColor toQColor(Colour colour, const QPalette& palette) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows' data from forms/ in Qt's types: places in logical pixels (Qt
-// scales those on high-density screens itself), names as QStrings, alignments.
+// The windows' data from ui/forms/ in Qt's types: places in logical pixels
+// (Qt scales those on high-density screens itself), names as QStrings,
+// alignments.
 #pragma once
 
 #include <QRect>
 #include <QString>
 
+#include "Control.h"
 #include "ControlNames.h"
-#include "LabelAlignment.h"
 #include "Twips.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 inline QRect toPixels(const forms::TwipRect& r) {
     const forms::PixelRect pixels = forms::toPixelRect(r);
@@ -23,16 +24,16 @@ inline QString arrayName(const char* name, int index) {
 }
 
 // Across only; the caller picks the place up and down.
-constexpr Qt::Alignment toQtAlignment(forms::frmMain::TextAlign align) {
+constexpr Qt::Alignment toQtAlignment(forms::TextAlign align) {
     switch (align) {
-        case forms::frmMain::TextAlign::Centre:
+        case forms::TextAlign::Centre:
             return Qt::AlignHCenter;
-        case forms::frmMain::TextAlign::Right:
+        case forms::TextAlign::Right:
             return Qt::AlignRight;
-        case forms::frmMain::TextAlign::Left:
+        case forms::TextAlign::Left:
             break;
     }
     return Qt::AlignLeft;
 }
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

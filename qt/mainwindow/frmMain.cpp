@@ -7,59 +7,123 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
-#include "BoardKeyboard.h"
 #include "BoardTile.h"
+#include "Captions.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
-#include "Game.h"
-#include "GameCommands.h"
 #include "GameFonts.h"
 #include "HelpViewer.h"
-#include "LabelAlignment.h"
 #include "MainWindowForm.h"
-#include "MainWindowNames.h"
 #include "MessageBoxPresenter.h"
 #include "PictureBox.h"
 #include "PictureImages.h"
-#include "PlacedControl.h"
-#include "PlacedLabel.h"
-#include "PuzzleSettingsFrame.h"
 #include "QtForms.h"
-#include "SettingsStore.h"
+#include "QtKeys.h"
 #include "TabOrder.h"
-#include "WindowPlacement.h"
+#include "TilePictures.h"
+#include "TileSetList.h"
+#include "WindowKeys.h"
 
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 namespace form = forms::frmMain;
+using forms::Control;
+using forms::ControlKind;
 
 namespace {
 
-bool isHintAccessKey(const QKeyEvent* key) {
-    return key->key() == Qt::Key_H && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+// The client area below the menu bar, in the windows' own font, which its
+// controls take unless their row says otherwise.
+QWidget* makeClientArea(QWidget* window) {
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFont(formFont());
+    return client;
+}
+
+QPixmap tileSetPicture(int index, qreal devicePixelRatio) {
+    return TileSetList().picture(index, devicePixelRatio);
+}
+
+// The label each of the game's captions goes to.
+const char* labelOf(Caption caption) {
+    switch (caption) {
+        case Caption::PuzState:
+            return "lblPuzState";
+        case Caption::PuzValue:
+            return "lblPuzValue";
+        case Caption::Moves:
+            return "lblMoves";
+        case Caption::Level:
+            return "lblLevel";
+        case Caption::Mode:
+            return "lblMode";
+    }
+    return "";
+}
+
+// What a scroll bar's action asks of it. Qt moves the thumb for the action
+// before it says so, and sets the bar's value afterwards.
+std::optional<ui::ScrollRequest> scrollRequestOf(int action, bool thumbHeld) {
+    using ui::ScrollRequest;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollRequest::LineLeft;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollRequest::LineRight;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollRequest::PageLeft;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollRequest::PageRight;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollRequest::First;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollRequest::Last;
+        case QAbstractSlider::SliderMove:
+            return thumbHeld ? ScrollRequest::ThumbTrack : ScrollRequest::ThumbRelease;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
 
 frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent),
+      services_(services),
+      window_(*this, {services.random, services.settingsStore, services.clock,
+                      services.helpFilePath.toStdString()}) {
     setObjectName(QLatin1String(form::kName));
-    setWindowTitle(tr(form::kCaption));
-    setWindowIcon(qt::programIcon());
+    setWindowTitle(QString::fromStdString(ui::windowTitle(form::kCaption)));
+    setWindowIcon(programIcon());
     menu_ = MainMenu(menuBar());
-    setCentralWidget(createClientArea());
-
-    sbStatusBar_ = new DateTimeStatusBar(this);
-    sbStatusBar_->setObjectName(QLatin1String(form::kStatusBarName));
-    sbStatusBar_->setFont(formFont());
-    sbStatusBar_->setFixedHeight(forms::twipsToPixels(form::kStatusBarHeight));
-    setStatusBar(sbStatusBar_);
+    client_ = makeClientArea(this);
+    controls_.emplace(form::kControls, client_);
+    setCentralWidget(client_);
+    for (const Control& row : form::kControls) {
+        if (row.kind == ControlKind::StatusBar) makeStatusBar(row);
+    }
+    for (int n = 1; n <= kTileCount; ++n) {
+        tiles_[n - 1] = static_cast<BoardTile*>(control("picTile", n));
+        tileNumbers_[n - 1] = static_cast<QLabel*>(control("lblTileNumbers", n));
+    }
+    for (const Caption caption :
+         {Caption::PuzState, Caption::PuzValue, Caption::Moves, Caption::Level, Caption::Mode})
+        captionLabels_[static_cast<std::size_t>(caption)] =
+            static_cast<QLabel*>(control(labelOf(caption)));
+    PicOn_ = static_cast<PictureBox*>(control("PicOn"));
+    picOff_ = static_cast<PictureBox*>(control("picOff"));
+    connectControls();
+    watchPointer();
     connectMenus();
 
     // The client area below the menu bar, status bar included, is what has
@@ -67,220 +131,117 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     resize(forms::twipsToPixels(form::kClientWidth),
            menuBar()->sizeHint().height() + forms::twipsToPixels(form::kClientHeight));
 
-    game_ = std::make_unique<Game>(*this, services_.random);
-    game_->Form_Load();
+    // The board is one stop in the tab chain, at its first tile until the
+    // arrow keys move it; the window opens with Hint in focus.
+    moveBoardStop(boardStop_);
+    control(form::kFocusAtStart)->setFocus(Qt::OtherFocusReason);
+
+    clock_.setSingleShot(true);
+    // Precise, so the wake-up never comes before the minute has turned.
+    clock_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_, &QTimer::timeout, this, &frmMain::tickClock);
+    tickClock();
+    window_.Form_Load();
 }
 
 frmMain::~frmMain() = default;
 
-QWidget* frmMain::createClientArea() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFont(formFont());
-    createBoard(client);
-    createButtons(client);
-    createHiddenLabels(client);
-    Frame1_ = new PuzzleSettingsFrame(client);
-    connectSettingsFrame();
-    wirePreviewClearing(client);
-    return client;
+QWidget* frmMain::control(std::string_view name, int index) const {
+    const Control* row = controls_->find(name, index);
+    return row ? controls_->widget(*row) : nullptr;
 }
 
-void frmMain::createBoard(QWidget* client) {
-    // The labels first, so each tile covers the top strip of its label.
-    for (int n = 1; n <= kTileCount; ++n) {
-        auto* label =
-            placeLabel(client, arrayName(form::kTileNumberName, n), form::lblTileNumbers(n),
-                       QLatin1String(form::kTileNumberCaption),
-                       {formFont(), toQtAlignment(form::kTileNumberAlign) | Qt::AlignTop});
-        label->hide();
-        label->setMouseTracking(true);
-        onEvent(label, QEvent::MouseMove, [this] { game_->lblTileNumbers_MouseMove(); });
-        lblTileNumbers_[n - 1] = label;
+BoardTile* frmMain::tile(int n) const {
+    return isTile(n) ? tiles_[n - 1] : nullptr;
+}
+
+void frmMain::makeStatusBar(const Control& row) {
+    sbStatusBar_ = new DateTimeStatusBar(this);
+    sbStatusBar_->setObjectName(QString::fromStdString(row.fullName()));
+    sbStatusBar_->setFont(fontOf(row.font));
+    sbStatusBar_->setFixedHeight(toPixels(row.place).height());
+    setStatusBar(sbStatusBar_);
+    controls_->add(row, sbStatusBar_);
+}
+
+void frmMain::connectControls() {
+    for (const Control& row : form::kControls) {
+        QWidget* widget = controls_->widget(row);
+        if (row.boardTile) {
+            connect(static_cast<PictureBox*>(widget), &PictureBox::clicked, this,
+                    [this, tile = row.index] { window_.tileClicked(tile); });
+        } else if (row.kind == ControlKind::Button) {
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, &row] { window_.buttonClicked(row); });
+        } else if (row.kind == ControlKind::ScrollBar) {
+            connectScrollBar(row);
+        }
     }
-    for (int n = 1; n <= kTileCount; ++n) {
-        auto* tile =
-            placeControl<BoardTile>(client, arrayName(form::kTileName, n), form::picTile(n), n);
-        tile->setMouseTracking(true);
-        connect(tile, &PictureBox::clicked, this, [this, n] { game_->picTile_Click(n); });
-        connect(tile, &PictureBox::mouseMoved, this, [this, n] { game_->picTile_MouseMove(n); });
-        picTile_[n - 1] = tile;
+}
+
+// The bar steps as the rules say: an action's new place is theirs, and the
+// bar's new value goes to them. While the thumb is dragged the bar reports
+// nothing (its tracking is off); it is let go as one more action.
+void frmMain::connectScrollBar(const Control& row) {
+    auto* bar = controls_->widget<QScrollBar>(row);
+    connect(bar, &QAbstractSlider::actionTriggered, this, [bar, &row](int action) {
+        const auto request = scrollRequestOf(action, bar->isSliderDown());
+        if (!request || *request == ui::ScrollRequest::ThumbTrack) return;
+        bar->setSliderPosition(
+            ui::scrolledValue(row, bar->value(), *request, bar->sliderPosition()));
+    });
+    connect(bar, &QAbstractSlider::valueChanged, this,
+            [this, &row](int value) { window_.scrollValueChanged(row, value); });
+}
+
+// Only the parts of the window whose pointer events the rules want report
+// them; the bare client area goes by the window's name.
+void frmMain::watchPointer() {
+    const auto watch = [this](QWidget* widget, const Control* row) {
+        const std::string_view name = row ? std::string_view(row->name) : ui::kBareWindow;
+        if (ui::watchesPointer(name, ui::PointerEvent::Move)) {
+            widget->setMouseTracking(true);
+            onOwnArea(widget, QEvent::MouseMove, [this, row] { window_.pointerMoved(row); });
+        }
+        if (ui::watchesPointer(name, ui::PointerEvent::Release)) {
+            onOwnArea(widget, QEvent::MouseButtonRelease,
+                      [this, row] { window_.pointerReleased(row); });
+        }
+    };
+    watch(client_, nullptr);
+    for (const Control& row : form::kControls) {
+        if (QWidget* widget = controls_->widget(row)) watch(widget, &row);
     }
-    new BoardKeyboard(picTile_, this);  // owned by the window
-}
-
-void frmMain::createButtons(QWidget* client) {
-    const auto makeButton = [client](const form::Button& button) {
-        return placeControl<QPushButton>(client, QLatin1String(button.name), button.place,
-                                         tr(button.caption));
-    };
-    cmdHint_ = makeButton(form::cmdHint);
-    cmdNewPuzzle_ = makeButton(form::cmdNewPuzzle);
-    cmdReset_ = makeButton(form::cmdReset);
-    // The controls are made in the form's tab order, so Tab follows it; the
-    // window opens with Hint in focus and the board one Shift+Tab away.
-    findChild<QWidget*>(QLatin1String(forms::frmMain::kFocusAtStart))
-        ->setFocus(Qt::OtherFocusReason);
-    connect(cmdHint_, &QPushButton::clicked, this, [this] { game_->cmdHint_Click(); });
-    connect(cmdNewPuzzle_, &QPushButton::clicked, this, [this] { game_->cmdNewPuzzle_Click(); });
-    connect(cmdReset_, &QPushButton::clicked, this, [this] { game_->cmdReset_Click(); });
-}
-
-// The current and start values, kept where the player never sees them.
-void frmMain::createHiddenLabels(QWidget* client) {
-    const auto makeLabel = [client](const form::HiddenLabel& hidden) {
-        auto* label = placeControl<QLabel>(client, QLatin1String(hidden.name), hidden.place,
-                                           QLatin1String(form::kHiddenLabelCaption));
-        label->hide();
-        return label;
-    };
-    lblPuzState_ = makeLabel(form::lblPuzState);
-    lblPuzValue_ = makeLabel(form::lblPuzValue);
-}
-
-void frmMain::connectSettingsFrame() {
-    connect(Frame1_, &PuzzleSettingsFrame::tileSetChanged, this,
-            [this](int tileSet) { game_->ScrollTileSet_Change(tileSet); });
-    connect(Frame1_, &PuzzleSettingsFrame::modeChanged, this,
-            [this](int mode) { game_->ScrollMode_Change(mode); });
-    connect(Frame1_, &PuzzleSettingsFrame::levelChanged, this,
-            [this](int level) { game_->ScrollLevel_Change(level); });
 }
 
 void frmMain::connectMenus() {
     for (const forms::Menu& menu : forms::kMainMenu) {
         for (const forms::MenuItem& item : menu.items) {
             if (item.isSeparator()) continue;
-            connect(
-                menu_.item(item.command), &QAction::triggered, this,
-                [this, command = item.command](bool checked) { runMenuCommand(command, checked); });
+            connect(menu_.item(item.command), &QAction::triggered, this,
+                    [this, command = item.command] { window_.command(command); });
         }
     }
 }
 
-void frmMain::runMenuCommand(forms::MenuCommand command, bool checked) {
-    using forms::MenuCommand;
-    if (forms::runGameCommand(*game_, command)) return;
-    switch (command) {
-        case MenuCommand::Exit:
-            close();
-            return;
-        case MenuCommand::ViewStatusBar:
-            return mnuViewStatusBar_Click(checked);
-        case MenuCommand::HelpContents:
-            return mnuHelpContents_Click();
-        case MenuCommand::HelpAbout:
-            emit aboutRequested();
-            return;
-        default:
-            return;
-    }
+void frmMain::tickClock() {
+    clock_.start(window_.clockTick());
 }
 
-// The preview comes off when the pointer crosses the bare window (the gaps
-// between the tiles are bare window), the frame's own area, Hint or Reset,
-// and when a button comes up over New Puzzle. Only these widgets, the tiles
-// and the tile numbers track the pointer.
-void frmMain::wirePreviewClearing(QWidget* client) {
-    const auto hideMove = [this] { game_->HideMove(); };
-    client->setMouseTracking(true);
-    onBareMouseMove(client, hideMove);
-    Frame1_->setMouseTracking(true);
-    onBareMouseMove(Frame1_, hideMove);
-    for (QPushButton* button : {cmdHint_, cmdReset_}) {
-        button->setMouseTracking(true);
-        onEvent(button, QEvent::MouseMove, hideMove);
-    }
-    onEvent(cmdNewPuzzle_, QEvent::MouseButtonRelease, hideMove);
-}
+// --- Keys: the rules decide which keys are the window's. Such a key is
+// taken from Qt's shortcuts (a button's access key, a menu item's Ctrl
+// shortcut) and reaches keyPressEvent, from the control in focus if that
+// one passes it on; a board tile and a scroll bar pass on every key. A menu
+// title's access key opens its menu the menu bar's own way.
 
-void frmMain::showTiles(const TileStates& lit) {
-    // The board is painted from the two sample boxes in the frame.
-    const PictureRef litPicture = Frame1_->PicOn()->picture();
-    const PictureRef darkPicture = Frame1_->picOff()->picture();
-    for (int n = 1; n <= kTileCount; ++n) {
-        picTile_[n - 1]->setPicture(lit[n - 1] ? litPicture : darkPicture);
-        picTile_[n - 1]->setLit(lit[n - 1]);
-    }
-}
-
-void frmMain::setTileBackColour(int tile, Colour colour) {
-    if (isTile(tile)) picTile_[tile - 1]->setBackColour(colour);
-}
-
-void frmMain::setCaption(Caption label, const std::string& text) {
-    QLabel* target = nullptr;
-    switch (label) {
-        case Caption::PuzState:
-            target = lblPuzState_;
-            break;
-        case Caption::PuzValue:
-            target = lblPuzValue_;
-            break;
-        case Caption::Moves:
-            target = Frame1_->lblMoves();
-            break;
-        case Caption::Level:
-            target = Frame1_->lblLevel();
-            break;
-        case Caption::Mode:
-            target = Frame1_->lblMode();
-            break;
-    }
-    if (target) target->setText(QString::fromStdString(text));
-}
-
-void frmMain::setTileNumberCaption(int tile, const std::string& text) {
-    if (isTile(tile)) lblTileNumbers_[tile - 1]->setText(QString::fromStdString(text));
-}
-
-void frmMain::setTileNumbersVisible(bool visible) {
-    for (QLabel* label : lblTileNumbers_) label->setVisible(visible);
-}
-
-void frmMain::setTileNumbersChecked(bool checked) {
-    menu_.item(forms::MenuCommand::ViewTileNumbers)->setChecked(checked);
-}
-
-void frmMain::showModeDiagram(int mode) {
-    Frame1_->showModeDiagram(mode);
-}
-
-void frmMain::showTileSet(int tileSet) {
-    Frame1_->showTileSet(tileSet);
-}
-
-void frmMain::setLevelSetting(int level) {
-    Frame1_->setLevelQuietly(level);
-}
-
-MessageAnswer frmMain::showMessage(const Message& message) {
-    return services_.messages.present(this, message);
-}
-
-void frmMain::mnuHelpContents_Click() {
-    if (services_.helpFilePath.isEmpty()) {
-        const QString noHelp = tr(form::kNoHelpMessage);
-        services_.messages.present(this, {noHelp.toStdString(), windowTitle().toStdString(),
-                                          MessageButtons::Ok, MessageIcon::Information});
-        return;
-    }
-    services_.helpViewer.showContents(this, services_.helpFilePath);
-}
-
-// Nothing else moves: without the status bar its strip is bare window.
-void frmMain::mnuViewStatusBar_Click(bool checked) {
-    sbStatusBar_->setVisible(checked);
-    menu_.item(forms::MenuCommand::ViewStatusBar)->setChecked(checked);
+bool frmMain::takesKey(const QKeyEvent& key) const {
+    const ui::WindowKeyAction action = ui::mainWindowKey(keyPressOf(key), focusedControl());
+    return action.kind != ui::WindowKeyAction::Kind::None &&
+           action.kind != ui::WindowKeyAction::Kind::OpenMenu;
 }
 
 bool frmMain::event(QEvent* event) {
-    // The Hint button and the Help menu both claim Alt+H, and Qt gives an
-    // ambiguous access key to neither. The window's own control comes first:
-    // taking the key here keeps it from the shortcut map, and keyPressEvent
-    // presses Hint. The Help menu stays reachable with F10 and the arrows.
-    if (event->type() == QEvent::ShortcutOverride &&
-        isHintAccessKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && takesKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
@@ -288,15 +249,8 @@ bool frmMain::event(QEvent* event) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    if (isHintAccessKey(event)) {
-        if (cmdHint_->isVisible() && cmdHint_->isEnabled()) {
-            cmdHint_->setFocus(Qt::ShortcutFocusReason);
-            cmdHint_->click();
-        }
-        return;
-    }
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
-        menuBar()->setActiveAction(menu_.firstMenu()->menuAction());
+    if (window_.keyDown(keyPressOf(*event), focusedControl())) {
+        event->accept();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -317,17 +271,146 @@ void frmMain::placeCentred() {
     if (!where) return;
     const QRect area = where->geometry();
     const QRect outer = frameGeometry();
-    const int topTwips = centredTopTwips(area.height() * forms::kTwipsPerPixel,
-                                         outer.height() * forms::kTwipsPerPixel);
+    const int topTwips = ui::centredTopTwips(area.height() * forms::kTwipsPerPixel,
+                                             outer.height() * forms::kTwipsPerPixel);
     move(area.left() + (area.width() - outer.width()) / 2,
          area.top() + forms::twipsToPixels(topTwips));
 }
 
+// Closing is never refused.
 void frmMain::closeEvent(QCloseEvent* event) {
-    closeOtherWindows();
-    if (!isMinimized()) savePlacement();
-    // Closing is never refused.
+    window_.Form_Unload();
     event->accept();
+}
+
+// --- Display
+
+void frmMain::showTiles(const TileStates& lit) {
+    // The board is painted from the two sample boxes in the frame.
+    const PictureRef litPicture = PicOn_->picture();
+    const PictureRef darkPicture = picOff_->picture();
+    for (int n = 1; n <= kTileCount; ++n) {
+        tiles_[n - 1]->setPicture(lit[n - 1] ? litPicture : darkPicture);
+        tiles_[n - 1]->setLit(lit[n - 1]);
+    }
+}
+
+void frmMain::setTileBackColour(int tile, Colour colour) {
+    if (BoardTile* box = this->tile(tile)) box->setBackColour(colour);
+}
+
+void frmMain::setCaption(Caption label, const std::string& text) {
+    const auto at = static_cast<std::size_t>(label);
+    if (at < captionLabels_.size() && captionLabels_[at])
+        captionLabels_[at]->setText(QString::fromStdString(text));
+}
+
+void frmMain::setTileNumberCaption(int tile, const std::string& text) {
+    if (isTile(tile)) tileNumbers_[tile - 1]->setText(QString::fromStdString(text));
+}
+
+void frmMain::setTileNumbersVisible(bool visible) {
+    for (QLabel* number : tileNumbers_) number->setVisible(visible);
+}
+
+void frmMain::setTileNumbersChecked(bool checked) {
+    setMenuChecked(forms::MenuCommand::ViewTileNumbers, checked);
+}
+
+void frmMain::showModeDiagram(int mode) {
+    for (int k = kMinMode; k <= kMaxMode; ++k) control("picMode", k)->setVisible(k == mode);
+}
+
+void frmMain::showTileSet(int tileSet) {
+    static_cast<QLabel*>(control("lblTileSet"))
+        ->setText(QString::fromStdString(ui::tileSetCaption(tileSet)));
+    picOff_->setPicture({&tileSetPicture, pictures::darkPictureOf(tileSet)});
+    PicOn_->setPicture({&tileSetPicture, pictures::litPictureOf(tileSet)});
+}
+
+void frmMain::setLevelSetting(int level) {
+    setScrollValue(form::control("ScrollLevel"), level);
+}
+
+MessageAnswer frmMain::showMessage(const Message& message) {
+    return services_.messages.present(this, message);
+}
+
+// --- The window's own parts
+
+void frmMain::setStatusPanelText(int panel, const std::string& text) {
+    sbStatusBar_->setPanelText(panel, QString::fromStdString(text));
+}
+
+void frmMain::setStatusBarVisible(bool visible) {
+    sbStatusBar_->setVisible(visible);
+}
+
+void frmMain::setMenuChecked(forms::MenuCommand item, bool checked) {
+    if (QAction* action = menu_.item(item)) action->setChecked(checked);
+}
+
+void frmMain::setScrollValue(const Control& bar, int value) {
+    auto* scrollBar = controls_->widget<QScrollBar>(bar);
+    if (!scrollBar) return;
+    const QSignalBlocker quiet(scrollBar);
+    scrollBar->setValue(value);
+}
+
+const Control* frmMain::focusedControl() const {
+    return controls_->row(focusWidget());
+}
+
+void frmMain::setFocus(const Control& control) {
+    if (control.boardTile) {
+        moveBoardStop(control.index);
+    } else if (QWidget* widget = controls_->widget(control)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The new stop takes the focus before the old one leaves the chain, so the
+// focus never falls to some other control on the way. A click never takes
+// the focus to a tile, so the mouse shows no mark.
+void frmMain::moveBoardStop(int tile) {
+    QWidget* stop = this->tile(tile);
+    if (!stop) return;
+    QWidget* previous = this->tile(boardStop_);
+    boardStop_ = tile;
+    stop->setFocusPolicy(Qt::TabFocus);
+    stop->setFocus(Qt::OtherFocusReason);
+    if (previous && previous != stop) previous->setFocusPolicy(Qt::NoFocus);
+}
+
+// The menu drops down with its first item highlighted.
+void frmMain::openMenu(const forms::Menu& menu) {
+    QMenu* dropDown = menu_.menu(menu);
+    if (!dropDown) return;
+    menuBar()->setActiveAction(dropDown->menuAction());
+    for (QAction* item : dropDown->actions()) {
+        if (item->isSeparator()) continue;
+        dropDown->setActiveAction(item);
+        break;
+    }
+}
+
+void frmMain::activateMenuBar() {
+    menuBar()->setActiveAction(menu_.firstMenu()->menuAction());
+}
+
+void frmMain::showAboutBox() {
+    emit aboutRequested();
+    window_.aboutBoxClosed();
+}
+
+// The viewer reports a file it cannot show itself.
+std::optional<std::string> frmMain::openHelp(const std::string& path) {
+    services_.helpViewer.showContents(this, QString::fromStdString(path));
+    return std::nullopt;
+}
+
+void frmMain::closeWindow() {
+    close();
 }
 
 // Latest opened first; a window may take others with it as it closes.
@@ -342,17 +425,20 @@ void frmMain::closeOtherWindows() {
     }
 }
 
-// Written on every close and never read back: each start opens centred. A
-// store that cannot be written does not hold the close up.
-void frmMain::savePlacement() {
-    const QRect outer = frameGeometry();
-    // In the order of the form's keys: left, top, width, height.
-    const std::array<int, 4> placement{outer.x(), outer.y(), outer.width(), outer.height()};
-    for (std::size_t i = 0; i < placement.size(); ++i) {
-        services_.settingsStore.SaveSetting(
-            form::kSettingsApplication, form::kSettingsSection, form::kPlacementKeys[i],
-            placementTextIn(static_cast<float>(placement[i] * forms::kTwipsPerPixel)).toStdString());
-    }
+bool frmMain::isMinimised() const {
+    return isMinimized();
 }
 
-}  // namespace tenebrix::ui
+ui::Placement frmMain::placement() const {
+    const QRect outer = frameGeometry();
+    const auto twips = [](int pixels) {
+        return static_cast<float>(pixels * forms::kTwipsPerPixel);
+    };
+    return {twips(outer.x()), twips(outer.y()), twips(outer.width()), twips(outer.height())};
+}
+
+std::string frmMain::decimalSeparator() const {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+}  // namespace tenebrix::qt

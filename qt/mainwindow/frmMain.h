@@ -1,40 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's main window: the board, the settings frame, the buttons, the
-// menus and the status bar. It shows what the game tells it and passes every
-// action of the player on to the game; the rules live in the game alone.
+// The game's main window on Qt: the controls of its table, the menus and the
+// status bar. It turns what the player does into calls on the window's rules
+// (ui::MainWindow), which own the game, and shows what they tell it.
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
-#include <memory>
+#include <optional>
 
-#include "Display.h"
+#include "FormControls.h"
 #include "MainMenu.h"
+#include "MainWindow.h"
 #include "MainWindowServices.h"
 
 class QLabel;
-class QPushButton;
 
-namespace tenebrix {
-class Game;
-}
-
-namespace tenebrix::ui {
+namespace tenebrix::qt {
 
 class BoardTile;
 class DateTimeStatusBar;
-class PuzzleSettingsFrame;
+class PictureBox;
 
-class frmMain final : public QMainWindow, public Display {
+class frmMain final : public QMainWindow, private ui::MainWindowView {
     Q_OBJECT
 
   public:
     explicit frmMain(const MainWindowServices& services, QWidget* parent = nullptr);
     ~frmMain() override;
+    using QMainWindow::setFocus;
 
     // The game in play, for whoever wants to look at its state.
-    const Game& game() const { return *game_; }
+    const Game& game() const { return window_.game(); }
 
+  signals:
+    // Help > About Tenebrix...: whoever owns the About box shows it, modal
+    // over this window; the signal returns once it is closed.
+    void aboutRequested();
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
     // Display
     void showTiles(const TileStates& lit) override;
     void setTileBackColour(int tile, Colour colour) override;
@@ -46,46 +56,55 @@ class frmMain final : public QMainWindow, public Display {
     void showTileSet(int tileSet) override;
     void setLevelSetting(int level) override;
     MessageAnswer showMessage(const Message& message) override;
+    // StatusPanels
+    void setStatusPanelText(int panel, const std::string& text) override;
+    // MainWindowView
+    void setStatusBarVisible(bool visible) override;
+    void setMenuChecked(forms::MenuCommand item, bool checked) override;
+    void setScrollValue(const forms::Control& bar, int value) override;
+    const forms::Control* focusedControl() const override;
+    void setFocus(const forms::Control& control) override;
+    void moveBoardStop(int tile) override;
+    void openMenu(const forms::Menu& menu) override;
+    void activateMenuBar() override;
+    void showAboutBox() override;
+    std::optional<std::string> openHelp(const std::string& path) override;
+    void closeWindow() override;
+    void closeOtherWindows() override;
+    bool isMinimised() const override;
+    ui::Placement placement() const override;
+    std::string decimalSeparator() const override;
 
-  signals:
-    // Help > About Tenebrix...: whoever owns the About box shows it.
-    void aboutRequested();
-
-  protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    QWidget* createClientArea();
-    void createBoard(QWidget* client);
-    void createButtons(QWidget* client);
-    void createHiddenLabels(QWidget* client);
-    void connectSettingsFrame();
+    void makeStatusBar(const forms::Control& row);
+    void connectControls();
+    void connectScrollBar(const forms::Control& row);
+    void watchPointer();
     void connectMenus();
-    void wirePreviewClearing(QWidget* client);
-
-    void runMenuCommand(forms::MenuCommand command, bool checked);
-    void mnuHelpContents_Click();
-    void mnuViewStatusBar_Click(bool checked);
+    void tickClock();
     void placeCentred();
-    void closeOtherWindows();
-    void savePlacement();
+    QWidget* control(std::string_view name, int index = forms::kNoIndex) const;
+    BoardTile* tile(int n) const;
+    bool takesKey(const QKeyEvent& key) const;
 
     MainWindowServices services_;
-    std::unique_ptr<Game> game_;
-    MainMenu menu_{};
-    std::array<BoardTile*, kTileCount> picTile_{};
-    std::array<QLabel*, kTileCount> lblTileNumbers_{};
-    QPushButton* cmdHint_ = nullptr;
-    QPushButton* cmdNewPuzzle_ = nullptr;
-    QPushButton* cmdReset_ = nullptr;
-    QLabel* lblPuzState_ = nullptr;
-    QLabel* lblPuzValue_ = nullptr;
-    PuzzleSettingsFrame* Frame1_ = nullptr;
+    MainMenu menu_;
+    QWidget* client_ = nullptr;
+    // Made once the window has its icon, whose drawing leaves no holes
+    // between the controls then.
+    std::optional<FormControls> controls_;
     DateTimeStatusBar* sbStatusBar_ = nullptr;
+    // Looked up once: the game repaints them on every move.
+    std::array<BoardTile*, kTileCount> tiles_{};
+    std::array<QLabel*, kTileCount> tileNumbers_{};
+    std::array<QLabel*, 5> captionLabels_{};  // by Caption
+    PictureBox* PicOn_ = nullptr;
+    PictureBox* picOff_ = nullptr;
+    // Wakes when the status bar's date or time next changes.
+    QTimer clock_;
+    int boardStop_ = 1;
     bool placed_ = false;
+    // Made once the controls are there; its game shows itself through them.
+    ui::MainWindow window_;
 };
 
-}  // namespace tenebrix::ui
+}  // namespace tenebrix::qt

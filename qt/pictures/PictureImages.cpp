@@ -2,8 +2,6 @@
 // The game's pictures as Qt pixmaps and the program icon.
 #include "PictureImages.h"
 
-#include <QCoreApplication>
-
 #include "LogoFrames.h"
 #include "ModeDiagrams.h"
 #include "ProgramIcon.h"
@@ -15,12 +13,6 @@ namespace tenebrix::qt {
 QPixmap tilePicture(int index, qreal devicePixelRatio) {
     const int scale = wholeScaleFor(devicePixelRatio);
     return toPixmap(pictures::tilePicture(index, scale), scale);
-}
-
-QString tilePictureText(int index) {
-    const std::string text = pictures::tilePictureText(index);
-    if (text.empty()) return {};
-    return QCoreApplication::translate("TilePictures", text.c_str());
 }
 
 QPixmap modeDiagram(int mode, qreal devicePixelRatio) {

@@ -6,15 +6,12 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QString>
 
 namespace tenebrix::qt {
 
 // Tile picture 1..16 (odd: lit face of set (i+1)/2, even: the dark tile),
 // drawn for `devicePixelRatio` (rounded up to a whole scale) and tagged with it.
 QPixmap tilePicture(int index, qreal devicePixelRatio = 1.0);
-// The text each tile picture carries.
-QString tilePictureText(int index);
 QPixmap modeDiagram(int mode, qreal devicePixelRatio = 1.0);  // mode 1..9
 QPixmap logoFrame(int frame, qreal devicePixelRatio = 1.0);   // frame 0..5
 QPixmap aboutPicture(qreal devicePixelRatio = 1.0);

@@ -11,10 +11,6 @@ QPixmap TileSetList::picture(int index, qreal devicePixelRatio) const {
     return tilePicture(index, devicePixelRatio);
 }
 
-QString TileSetList::text(int index) const {
-    return tilePictureText(index);
-}
-
 int TileSetList::count() const {
     return pictures::kTilePictureCount;
 }

@@ -2,107 +2,103 @@
 // The About box.
 #include "frmAbout.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "AboutForm.h"
+#include "Captions.h"
 #include "GameFonts.h"
 #include "MessageBoxPresenter.h"
-#include "PictureBox.h"
 #include "PictureImages.h"
-#include "PlacedControl.h"
-#include "PlacedLabel.h"
 #include "QtForms.h"
-#include "SeparatorLine.h"
-#include "SystemInfo.h"
+#include "QtKeys.h"
 #include "TabOrder.h"
-#include "VersionLine.h"
+#include "WindowKeys.h"
 
 namespace tenebrix::startup {
 
 namespace form = forms::frmAbout;
 
-namespace {
-
-QPixmap drawAboutPicture(int, qreal ratio) {
-    return qt::aboutPicture(ratio);
-}
-
-QLabel* addLabel(QWidget* parent, const form::Label& label) {
-    // A word-wrapped caption starts at the top left.
-    const Qt::Alignment alignment =
-        label.wordWrap ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter;
-    return ui::placeLabel(
-        parent, QLatin1String(label.name), label.place, QString::fromUtf8(label.caption),
-        {label.bold ? ui::boldCaptionFont() : ui::formFont(), alignment, label.wordWrap});
-}
-
-QPushButton* addButton(QWidget* parent, const form::Button& button) {
-    return ui::placeControl<QPushButton>(parent, QLatin1String(button.name), button.place,
-                                         frmAbout::tr(button.caption));
-}
-
-}  // namespace
-
+// Its captions are centred up and down in their labels.
 frmAbout::frmAbout(platform::Registry& registry, platform::Launcher& launcher,
-                   ui::MessageBoxPresenter& messages, QWidget* owner)
+                   qt::MessageBoxPresenter& messages, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      registry_(registry),
-      launcher_(launcher),
-      messages_(messages) {
+      messages_(messages),
+      about_(*this, registry, launcher) {
     setObjectName(QLatin1String(form::kName));
-    setWindowTitle(tr(form::kCaption));
+    setWindowTitle(QString::fromStdString(ui::windowTitle(form::kCaption)));
     setWindowIcon(qt::programIcon());
-    setFont(ui::formFont());
-    setFixedSize(ui::toPixels({0, 0, form::kWidth, form::kHeight}).size());
+    setFont(qt::formFont());
+    setFixedSize(qt::toPixels({0, 0, form::kWidth, form::kHeight}).size());
     setModal(true);
-    buildControls();
-    Form_Load();
-}
-
-void frmAbout::buildControls() {
-    auto* icon = new ui::PictureBox(ui::PictureBox::Border::Sunken, this);
-    icon->setObjectName(QLatin1String(form::kIconName));
-    icon->setPicture({&drawAboutPicture, 0});
-    // Sized to its picture, inside a sunken border.
-    const int side = form::kIconPicturePixels + 2 * ui::PictureBox::kSunkenBorderWidth;
-    const QRect place = ui::toPixels({form::kIconLeft, form::kIconTop, 0, 0});
-    icon->setGeometry(QRect(place.topLeft(), QSize(side, side)));
-
-    for (const form::Label& label : form::kLabels) addLabel(this, label);
-    for (const forms::SeparatorLine& line : form::kLines) new SeparatorLine(line, this);
-
-    // OK is both the default (Enter) and the cancel (Esc) button.
-    auto* ok = addButton(this, form::cmdOK);
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* sysInfo = addButton(this, form::cmdSysInfo);
-    sysInfo->setAutoDefault(false);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    ui::setTabOrder(this, form::kTabOrder);
-}
-
-// The title and the version line are written as the box loads.
-void frmAbout::Form_Load() {
-    findChild<QLabel*>(QLatin1String(form::lblVersion.name))
-        ->setText(QString::fromStdString(forms::VersionLine(forms::kProgramVersion)));
-    findChild<QLabel*>(QLatin1String(form::lblTitle.name))->setText(QLatin1String(form::kTitle));
-}
-
-// The failure message is modal over the About box, which stays open.
-void frmAbout::cmdSysInfo_Click() {
-    if (const auto message = platform::StartSysInfo(registry_, launcher_)) {
-        messages_.present(this, *message);
+    controls_.emplace(form::kControls, this, qt::FormLook{Qt::AlignVCenter});
+    for (const forms::Control& row : form::kControls) {
+        if (row.kind != forms::ControlKind::Button) continue;
+        connect(controls_->widget<QPushButton>(row), &QPushButton::clicked, this,
+                [this, &row] { about_.buttonClicked(row); });
     }
+    if (const forms::Control* first = controls_->find(form::kFocusAtStart))
+        controls_->widget(*first)->setFocus(Qt::OtherFocusReason);
+    about_.Form_Load();
+}
+
+// The box's keys are its rules' to decide: they are taken from Qt's own
+// shortcuts and reach keyPressEvent, from the button in focus, which passes
+// on Enter and the access keys.
+bool frmAbout::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (ui::aboutBoxKey(qt::keyPressOf(*key), focusedControl()).kind !=
+            ui::WindowKeyAction::Kind::None) {
+            event->accept();
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (about_.keyDown(qt::keyPressOf(*event), focusedControl())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAbout::setCaption(const forms::Control& label, const std::string& text) {
+    if (auto* shown = controls_->widget<QLabel>(label))
+        shown->setText(QString::fromStdString(text));
+}
+
+// Modal over the About box, which stays open.
+MessageAnswer frmAbout::showMessage(const Message& message) {
+    return messages_.present(this, message);
+}
+
+const forms::Control* frmAbout::focusedControl() const {
+    return controls_->row(focusWidget());
+}
+
+void frmAbout::setFocus(const forms::Control& control) {
+    if (QWidget* widget = controls_->widget(control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAbout::closeBox() {
+    accept();
 }
 
 void frmAbout::mnuHelpAbout_Click(platform::Registry& registry, platform::Launcher& launcher,
-                                  ui::MessageBoxPresenter& messages, QWidget* owner) {
+                                  qt::MessageBoxPresenter& messages, QWidget* owner) {
     frmAbout about(registry, launcher, messages, owner);
-    // Centred over the game window.
-    if (owner) about.move(owner->frameGeometry().center() - about.rect().center());
+    // Centred over the game window, frame and all. Made first, so the box
+    // knows its frame where the platform tells it before the box shows.
+    if (owner) {
+        about.create();
+        const QRect outer(QPoint(), about.frameGeometry().size());
+        about.move(owner->frameGeometry().center() - outer.center());
+    }
     about.exec();
 }
 

@@ -13,6 +13,7 @@
 #include "PictureImages.h"
 #include "ProcessLauncher.h"
 #include "QSettingsStore.h"
+#include "QtLocalClock.h"
 #include "RandomSource.h"
 #include "SelfTest.h"
 #include "StartupTrace.h"
@@ -50,17 +51,18 @@ int main(int argc, char* argv[]) {
 
     ClockSeededRandom random;
     platform::QSettingsStore settingsStore;
+    platform::QtLocalClock clock;
     platform::HelpWindow helpViewer;
-    ui::ModalMessageBox messages;
+    qt::ModalMessageBox messages;
     const auto registry = platform::makeSystemRegistry();
     platform::ProcessLauncher launcher;
-    const ui::MainWindowServices services{random, settingsStore, helpViewer, messages,
-                                          platform::helpFilePath()};
+    const qt::MainWindowServices services{random,     settingsStore, clock,
+                                          helpViewer, messages,      platform::helpFilePath()};
 
     startup::Main([&] {
-        auto* window = new ui::frmMain(services);
+        auto* window = new qt::frmMain(services);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(window, &ui::frmMain::aboutRequested, window, [&, window] {
+        QObject::connect(window, &qt::frmMain::aboutRequested, window, [&, window] {
             startup::frmAbout::mnuHelpAbout_Click(*registry, launcher, messages, window);
         });
         window->show();

@@ -37,7 +37,7 @@ QString checkWindow(const MainWindowFixture& soak) {
         {"the Tile Numbers mark", soak.control<QAction>("mnuTileNumbers")->isChecked(),
          game.tileNumbersShown()}};
     for (int n = 1; n <= kTileCount; ++n) {
-        const auto* tile = qobject_cast<ui::PictureBox*>(soak.tile(n));
+        const auto* tile = qobject_cast<qt::PictureBox*>(soak.tile(n));
         const int picture = isLit(game.currentValue(), n)
                                 ? pictures::litPictureOf(settings.tileSet)
                                 : pictures::darkPictureOf(settings.tileSet);

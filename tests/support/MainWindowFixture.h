@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A main window wired to fakes: scripted puzzles, a recording store and help
-// viewer, and message boxes the test answers, checked against the game's rules.
+// viewer, a stopped clock, and message boxes the test answers (or real ones),
+// checked against the game's rules.
 #pragma once
 
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
+#include <cstdio>
 
 #include "FakeHelpViewer.h"
 #include "FakeSettingsStore.h"
 #include "Game.h"
 #include "GameInvariants.h"
+#include "LocalClock.h"
 #include "MessageBoxPresenter.h"
+#include "ModalMessageBox.h"
 #include "PatternTable.h"
 #include "QtForms.h"
 #include "ScriptedRandom.h"
@@ -24,7 +28,7 @@ inline QString controlName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-struct FakeMessages : ui::MessageBoxPresenter {
+struct FakeMessages : qt::MessageBoxPresenter {
     std::vector<Message> shown;
     MessageAnswer yesNoAnswer = MessageAnswer::No;
     const Game* game = nullptr;
@@ -37,18 +41,43 @@ struct FakeMessages : ui::MessageBoxPresenter {
     }
 };
 
+// A clock stopped at 3 February 2001, 04:05:06 that writes its own short
+// formats, "3/2/2001" and "04:05".
+struct StillClock : platform::LocalClock {
+    platform::LocalTime time{2001, 2, 3, 4, 5, 6, 0};
+    platform::LocalTime now() override { return time; }
+    std::string shortDate(const platform::LocalTime& t) override {
+        return std::to_string(t.day) + '/' + std::to_string(t.month) + '/' + std::to_string(t.year);
+    }
+    std::string shortTime(const platform::LocalTime& t) override {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);
+        return text;
+    }
+    bool shortTimeShowsSeconds() override { return false; }
+};
+
+enum class Boxes { Answered, Real };
+
 struct MainWindowFixture {
     ScriptedRandom random;
     FakeSettingsStore store;
+    StillClock clock;
     FakeHelpViewer help;
     FakeMessages messages;
-    std::unique_ptr<ui::frmMain> window;
+    qt::ModalMessageBox realMessages;
+    std::unique_ptr<qt::frmMain> window;
 
+    // With Boxes::Real the game's messages come up as real modal boxes,
+    // which the test must close.
     explicit MainWindowFixture(const std::vector<int>& firstPuzzle = {7, 13},
-                               const QString& helpFile = QStringLiteral("/no/such/Tenebrix.hlp")) {
+                               const QString& helpFile = QStringLiteral("/no/such/Tenebrix.hlp"),
+                               Boxes boxes = Boxes::Answered) {
         random.scriptPuzzle(firstPuzzle);
-        window = std::make_unique<ui::frmMain>(
-            ui::MainWindowServices{random, store, help, messages, helpFile});
+        qt::MessageBoxPresenter& presenter =
+            boxes == Boxes::Real ? static_cast<qt::MessageBoxPresenter&>(realMessages) : messages;
+        window = std::make_unique<qt::frmMain>(
+            qt::MainWindowServices{random, store, clock, help, presenter, helpFile});
         messages.game = &window->game();
     }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 namespace tenebrix::testing {
@@ -18,6 +19,7 @@ struct ModalSnapshot {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     const QWidget* owner = nullptr;
+    QRect frame;  // where it stood on the screen, its frame included
 };
 
 class ModalCatcher {
@@ -30,6 +32,8 @@ class ModalCatcher {
     }
 
     std::vector<ModalSnapshot> seen;
+    // Run while each modal window is still up, just before it closes.
+    std::function<void()> whileOpen;
 
   private:
     void closeModal() {
@@ -40,13 +44,15 @@ class ModalCatcher {
                            {},
                            QMessageBox::NoIcon,
                            {},
-                           modal->parentWidget()};
+                           modal->parentWidget(),
+                           modal->frameGeometry()};
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             shot.text = box->text();
             shot.icon = box->icon();
             shot.buttons = box->standardButtons();
         }
         seen.push_back(shot);
+        if (whileOpen) whileOpen();
         modal->close();
     }
 

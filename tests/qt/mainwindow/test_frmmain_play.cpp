@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing through the main window's controls: moves, wins, the settings
-// scroll bars, the move preview, tile numbers, Alt+H, F10 and help.
+// scroll bars, the move preview under the pointer, tile numbers, Alt+H, F10,
+// the menu shortcuts and help.
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <functional>
 
 #include "MainWindowFixture.h"
 
@@ -76,6 +79,48 @@ class FrmMainPlayTest : public QObject {
         QTest::mouseClick(level, Qt::LeftButton, {}, {level->width() / 2, level->height() / 2});
         QCOMPARE(level->value(), 3);
         QCOMPARE(fixture.caption("lblPuzValue"), startCaption(2, {1, 5, 21}));
+    }
+
+    // The real scroll bar's own ways of paging and of going to an end: a
+    // click in the track on either side of the thumb pages one step that
+    // way, stopping at the ends, and the bar's "left edge" and "right edge"
+    // (its context menu) go to the first and the last mode. The setting
+    // follows the bar each time.
+    void scrollBarTrackAndEdgesStepTheSetting() {
+        MainWindowFixture fixture({7, 13});
+        QVERIFY(fixture.show());
+        auto* mode = fixture.control<QScrollBar>("ScrollMode");
+        // Just inside each end of the track, past the arrow buttons.
+        const int arrow = mode->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mode);
+        const QPoint leftTrack(arrow + 2, mode->height() / 2);
+        const QPoint rightTrack(mode->width() - arrow - 3, mode->height() / 2);
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            int shown;
+        };
+        const auto click = [mode](QPoint at) {
+            return [mode, at] { QTest::mouseClick(mode, Qt::LeftButton, {}, at); };
+        };
+        const auto action = [mode](QAbstractSlider::SliderAction slider) {
+            return [mode, slider] { mode->triggerAction(slider); };
+        };
+        const Step steps[] = {
+            {"track right", click(rightTrack), 2},
+            {"track right again", click(rightTrack), 3},
+            {"track left", click(leftTrack), 2},
+            {"right edge", action(QAbstractSlider::SliderToMaximum), 9},
+            {"track right at the end", click(rightTrack), 9},
+            {"track left from the end", click(leftTrack), 8},
+            {"left edge", action(QAbstractSlider::SliderToMinimum), 1},
+            {"track left at the start", click(leftTrack), 1},
+        };
+        for (const Step& step : steps) {
+            step.act();
+            QVERIFY2(mode->value() == step.shown, step.what);
+            QVERIFY2(fixture.window->game().settings().mode == step.shown, step.what);
+            QCOMPARE(fixture.caption("lblMode"), QString("Mode  %1").arg(step.shown));
+        }
     }
 
     void winsShowTheMessageAndGoOn_data() {
@@ -179,24 +224,18 @@ class FrmMainPlayTest : public QObject {
         QTest::keyClick(fixture.window.get(), Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(fixture.messages.shown.size(), size_t(1));
         QCOMPARE(fixture.messages.shown.back().title, std::string("Hint"));
-        QSignalSpy aboutRequests(fixture.window.get(), &ui::frmMain::aboutRequested);
+        QSignalSpy aboutRequests(fixture.window.get(), &qt::frmMain::aboutRequested);
         fixture.control<QAction>("mnuHelpAbout")->trigger();
         QCOMPARE(aboutRequests.size(), 1);
         QVERIFY2(fixture.messages.brokenRule.empty(), fixture.messages.brokenRule.c_str());
     }
 
-    void helpOpensTheViewerOrSaysThereIsNone() {
-        MainWindowFixture withoutHelp({7, 13}, QString());
-        withoutHelp.control<QAction>("mnuHelpContents")->trigger();
-        QVERIFY(withoutHelp.help.helpFilesShown.isEmpty());
-        const std::vector<Message> none{
-            {"Unable to display Help Contents. There is no Help associated with this project.",
-             "Tenebrix", MessageButtons::Ok, MessageIcon::Information}};
-        QVERIFY(withoutHelp.messages.shown == none);
-        // The viewer reports a missing file itself.
-        MainWindowFixture withHelp({7, 13}, "/no/such/Tenebrix.hlp");
+    // The viewer gets the help file's path as given; it reports a missing file itself.
+    void helpOpensTheViewer() {
+        MainWindowFixture withHelp({7, 13}, "/no/such/T\u00e9n\u00e9brix.hlp");
         withHelp.control<QAction>("mnuHelpContents")->trigger();
-        QCOMPARE(withHelp.help.helpFilesShown, QStringList{"/no/such/Tenebrix.hlp"});
+        QCOMPARE(withHelp.help.helpFilesShown, QStringList{"/no/such/T\u00e9n\u00e9brix.hlp"});
+        QVERIFY(withHelp.messages.shown.empty());
     }
 };
 

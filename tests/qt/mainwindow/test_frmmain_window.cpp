@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as laid out and placed: control places, captions that fit, the
-// status bar, where it opens and what closing stores, and the real message boxes.
+// The main window as laid out from its control table and placed: control
+// places and stacking, captions that fit, the status bar, where it opens and
+// what closing stores, and the real message boxes.
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
@@ -8,12 +9,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
-#include <tuple>
 
 #include "DateTimeStatusBar.h"
 #include "MainWindowFixture.h"
 #include "ModalMessageBox.h"
-#include "WindowPlacement.h"
 
 using namespace tenebrix;
 using namespace tenebrix::testing;
@@ -63,28 +62,11 @@ class FrmMainWindowTest : public QObject {
                 name);
         }
 
-        auto* statusBar = fixture.control<ui::DateTimeStatusBar>("sbStatusBar");
-        const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 6));
-        statusBar->showDateTime(when);
-        const QLocale locale = QLocale::system();
-        // Without a configured locale the clock shows hours and minutes, no seconds.
-        const QString time = locale.language() == QLocale::C
-                                 ? QString("04:05")
-                                 : locale.toString(when.time(), QLocale::ShortFormat);
+        // The status bar shows the clock's date and time in its panels.
+        auto* statusBar = fixture.control<qt::DateTimeStatusBar>("sbStatusBar");
         const QStringList panels{fixture.caption("Panels(1)"), fixture.caption("Panels(2)"),
                                  fixture.caption("Panels(3)")};
-        QCOMPARE(panels, QStringList({"Status Bar",
-                                      locale.toString(when.date(), QLocale::ShortFormat), time}));
-        // The clock wakes on the next minute, or second where seconds show: a whole
-        // period from the turn itself, one millisecond before it, one less after it.
-        const std::tuple<QTime, bool, int> wakes[] = {
-            {QTime(12, 34, 56, 789), false, 3211}, {QTime(12, 34, 56, 789), true, 211},
-            {QTime(12, 34, 59, 999), false, 1},    {QTime(12, 35, 0, 0), false, 60000},
-            {QTime(12, 35, 0, 1), false, 59999},   {QTime(12, 34, 56, 999), true, 1},
-            {QTime(12, 34, 57, 0), true, 1000},    {QTime(12, 34, 57, 1), true, 999}};
-        for (const auto& [now, seconds, msecs] : wakes)
-            QVERIFY2(statusBar->msecsToNextChange(now, seconds) == msecs,
-                     qPrintable(now.toString("HH:mm:ss.zzz")));
+        QCOMPARE(panels, QStringList({"Status Bar", "3/2/2001", "04:05"}));
         QAction* item = fixture.control<QAction>("mnuViewStatusBar");
         const QSize size = fixture.window->size();
         for (const bool shown : {false, true}) {
@@ -147,7 +129,27 @@ class FrmMainWindowTest : public QObject {
         for (const auto& [name, across] : alignments)
             QCOMPARE(fixture.control<QLabel>(name)->alignment(), across | Qt::AlignTop);
         QCOMPARE(fixture.control<QGroupBox>("Frame1")->title(), QString("Puzzle Settings"));
+        QCOMPARE(fixture.caption("lblTileSet"), QString("Change all tiles to black"));
         QCOMPARE(fixture.window->windowTitle(), QString("Tenebrix"));
+    }
+
+    // Where two controls overlap, the one the table lists first lies above:
+    // a tile over the top row of its number, a scroll bar over the foot of
+    // the caption above it.
+    void controlsStackAsTheTableLists() {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.show());
+        fixture.control<QAction>("mnuTileNumbers")->trigger();
+        QWidget* tile = fixture.tile(13);
+        QWidget* number = fixture.control("lblTileNumbers(13)");
+        const QPoint shared(tile->geometry().center().x(), number->geometry().top());
+        QVERIFY(tile->geometry().contains(shared) && number->isVisible());
+        QCOMPARE(fixture.window->centralWidget()->childAt(shared), tile);
+        QWidget* bar = fixture.control("ScrollMode");
+        QWidget* caption = fixture.control("lblMode");
+        const QPoint foot(bar->geometry().center().x(), caption->geometry().bottom());
+        QVERIFY(bar->geometry().contains(foot));
+        QCOMPARE(fixture.control("Frame1")->childAt(foot), bar);
     }
 
     void minimisedOrFailingStoreStillCloses() {
@@ -162,23 +164,15 @@ class FrmMainWindowTest : public QObject {
         QVERIFY(failing.store.writes > 0);
     }
 
-    void placementArithmeticAndMessageBoxes() {
-        // 605 twips to spare puts it 302.5 down: halves go to the even neighbour.
-        QCOMPARE(ui::centredTopTwips(11520, 11520 - 605), 302);
-        QCOMPARE(ui::centredTopTwips(11520, 11520 - 607), 304);
-        QCOMPARE(ui::roundHalfEvenToInt16(40000.0), 32767);
-        // At most seven significant digits, with the user's decimal separator.
-        QCOMPARE(ui::placementTextIn(2160.0f, QLocale::c()), QString("2160"));
-        QCOMPARE(ui::placementTextIn(1234.5f, QLocale("de_DE")), QString("1234,5"));
-        QCOMPARE(ui::placementTextIn(12345678.0f, QLocale::c()), QString("1.234568E+07"));
+    void realMessageBoxes() {
         // A real message box carries the game's words with its line breaks.
         const Message offer{"We have a winner!!\r\n\r\nYes?", "Congratulations",
                             MessageButtons::YesNo, MessageIcon::None};
-        const auto box = ui::makeMessageBox(nullptr, offer);
+        const auto box = qt::makeMessageBox(nullptr, offer);
         QCOMPARE(box->text(), QString("We have a winner!!\n\nYes?"));
         QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
         // A Yes/No box closed without a choice is a No.
-        QCOMPARE(ui::answerFor(QMessageBox::NoButton, MessageButtons::YesNo), MessageAnswer::No);
+        QCOMPARE(qt::answerFor(QMessageBox::NoButton, MessageButtons::YesNo), MessageAnswer::No);
     }
 };
 

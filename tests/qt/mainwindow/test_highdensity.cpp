@@ -38,13 +38,13 @@ class HighDensityTest : public QObject {
         QFETCH(QPixmap, drawing);
         MainWindowFixture main({7, 13});
         startup::frmSplash splash([] {});
-        auto* shownBox = main.window->findChild<ui::PictureBox*>(box);
-        if (!shownBox) shownBox = splash.findChild<ui::PictureBox*>(box);
+        auto* shownBox = main.window->findChild<qt::PictureBox*>(box);
+        if (!shownBox) shownBox = splash.findChild<qt::PictureBox*>(box);
         QVERIFY(shownBox);
         QCOMPARE(shownBox->devicePixelRatioF(), kRatio);
         // The drawing over the box's back colour, which shows where it is transparent.
         QImage expected(drawing.size(), QImage::Format_RGB32);
-        expected.fill(ui::toQColor(shownBox->backColour(), shownBox->palette()));
+        expected.fill(qt::toQColor(shownBox->backColour(), shownBox->palette()));
         QImage drawn = drawing.toImage();
         drawn.setDevicePixelRatio(1);
         QPainter(&expected).drawImage(0, 0, drawn);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About box: its texts, how it closes, and its system information button.
+// The About box: its texts, how it closes, its keys, and its system
+// information button.
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,7 +23,7 @@ class AboutTest : public QObject {
     // Each About box runs over the desktop's real registry and launcher.
     platform::DesktopRegistry registry;
     platform::ProcessLauncher launcher;
-    ui::ModalMessageBox messages;
+    qt::ModalMessageBox messages;
     const QByteArray m_path = qgetenv("PATH");
     const QByteArray m_desktop = qgetenv("XDG_CURRENT_DESKTOP");
     const bool m_desktopSet = qEnvironmentVariableIsSet("XDG_CURRENT_DESKTOP");  // or unset
@@ -78,6 +79,55 @@ class AboutTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdOK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdSysInfo"));
+    }
+
+    // The box's keys go through its rules: a plain letter does nothing, Alt
+    // and a button's letter presses it (the message comes over the box and
+    // the focus goes back to the button), Enter presses the button in focus,
+    // Esc closes the box.
+    void keysGoThroughTheBoxsRules() {
+        testing::StandInPrograms none;  // no tool: System Info says so
+        testing::ScopedEnvironment desktopName("XDG_CURRENT_DESKTOP", "KDE");
+        frmAbout about(registry, launcher, messages, nullptr);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        testing::ModalCatcher boxes;
+        auto* sysInfo = about.findChild<QPushButton*>("cmdSysInfo");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+        QCOMPARE(boxes.seen.size(), std::size_t{0});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(boxes.seen.size(), std::size_t{1});
+        QCOMPARE(about.focusWidget(), sysInfo);
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(boxes.seen.size(), std::size_t{2});
+        QVERIFY(about.isVisible());
+        QTest::keyClick(about.focusWidget(), Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
+    }
+
+    // Opened from the game window, the box stands centred over it, to the
+    // half pixel an odd difference in size leaves, whatever the window's size.
+    void standsCentredOverTheGameWindow() {
+        for (const QRect owned : {QRect(100, 120, 453, 347), QRect(37, 64, 600, 400)}) {
+            QWidget owner;
+            owner.setGeometry(owned);
+            owner.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&owner));
+            const QRect outer = owner.frameGeometry();
+            testing::ModalCatcher boxes;
+            frmAbout::mnuHelpAbout_Click(registry, launcher, messages, &owner);
+            QCOMPARE(boxes.seen.size(), std::size_t{1});
+            const QRect box = boxes.seen.front().frame;
+            const int leftTwice = 2 * (box.left() - outer.left());
+            const int topTwice = 2 * (box.top() - outer.top());
+            QVERIFY2(std::abs(leftTwice - (outer.width() - box.width())) <= 1,
+                     qPrintable(QString::number(box.left())));
+            QVERIFY2(std::abs(topTwice - (outer.height() - box.height())) <= 1,
+                     qPrintable(QString::number(box.top())));
+        }
     }
 
     void systemInfoStartsTheDesktopsTool_data() {

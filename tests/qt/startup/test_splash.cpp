@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The splash screen: its texts, its logo animation tick by tick, the hand-over.
+// The splash screen: its texts and lines, its logo animation tick by tick, the
+// hand-over, and no closing before it.
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include "Module1.h"
@@ -28,11 +31,12 @@ class SplashTest : public QObject {
         }
         const auto* warning = splash->findChild<QLabel*>("lblWarning");
         QVERIFY(warning->heightForWidth(warning->width()) <= warning->height());
-        // Across the frame a two-pixel grey line, which covers the one in the
-        // window's colour drawn first.
+        // Across the frame a two-pixel grey line, whose top row the line in
+        // the window's colour covers: a thin grey line beneath it.
         auto* frame = splash->findChild<QWidget*>("fraMainFrame");
         const QImage shown = frame->grab().toImage();
-        for (const int y : {176, 177}) QCOMPARE(shown.pixelColor(100, y), QColor(128, 128, 128));
+        QCOMPARE(shown.pixelColor(100, 176), frame->palette().color(QPalette::Window));
+        QCOMPARE(shown.pixelColor(100, 177), QColor(128, 128, 128));
         splash->show();
         QCOMPARE(splash->visibleLogoFrame(), 0);
         for (int tick = 1; tick <= 7; ++tick) {
@@ -40,6 +44,41 @@ class SplashTest : public QObject {
             QCOMPARE(mainWindowsShown, tick == 7 ? 1 : 0);
             if (tick < 7) QCOMPARE(splash->visibleLogoFrame(), tick - 1);
         }
+    }
+
+    // A request to close the splash (the window system's close, Alt+F4) is
+    // refused like any key, and the game window still comes on the seventh
+    // tick, after which the splash closes itself.
+    void closeRequestsAreRefused() {
+        int mainWindowsShown = 0;
+        QPointer<frmSplash> splash = new frmSplash([&] { ++mainWindowsShown; });
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        for (int tick = 1; tick <= 7; ++tick) {
+            QVERIFY(!splash->close());
+            QVERIFY(!splash->windowHandle()->close());
+            QVERIFY(splash->isVisible());
+            splash->Timer1_Timer();
+        }
+        QCOMPARE(mainWindowsShown, 1);
+        QTRY_VERIFY(splash.isNull());
+    }
+
+    // Borderless, it stands centred on the screen, to the half pixel an odd
+    // difference in size leaves.
+    void standsCentredOnTheScreen() {
+        frmSplash splash([] {});
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect shown = splash.frameGeometry();
+        QCOMPARE(shown.size(), QSize(515, 252));
+        QVERIFY2(
+            std::abs(2 * (shown.left() - screen.left()) - (screen.width() - shown.width())) <= 1,
+            qPrintable(QString::number(shown.left())));
+        QVERIFY2(
+            std::abs(2 * (shown.top() - screen.top()) - (screen.height() - shown.height())) <= 1,
+            qPrintable(QString::number(shown.top())));
     }
 
     // Line2 takes the window's background colour, whatever the desktop makes
@@ -78,7 +117,9 @@ class SplashTest : public QObject {
         QCOMPARE(timer->interval(), 500);
         QCOMPARE(timer->isSingleShot(), false);
         QTest::keyClick(splash, Qt::Key_Escape);
+        QTest::keyClick(splash, Qt::Key_F4, Qt::AltModifier);
         QTest::mouseClick(splash, Qt::LeftButton);
+        QVERIFY(!splash->close());
         QVERIFY(splash->isVisible());
         // Only a guard against a hang, far beyond any real hand-over.
         QTRY_VERIFY_WITH_TIMEOUT(game.isVisible(), 120000);

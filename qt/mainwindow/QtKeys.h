@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Qt's key events as the windows' rules read them: which key, and which of
+// Alt, Ctrl and Shift were held. Every window of the game translates its
+// keys here and nowhere else.
+#pragma once
+
+#include "Keys.h"
+
+class QKeyEvent;
+
+namespace tenebrix::qt {
+
+// The keypad's own flag is no modifier: its Enter is Enter. A key held with
+// the Meta (logo) key is the desktop's, never the game's: Key::Other.
+ui::KeyPress keyPressOf(const QKeyEvent& event);
+
+}  // namespace tenebrix::qt
