@@ -11,7 +11,8 @@
 #include "MainWindowForm.h"
 #include "PictureKeys.h"
 #include "SplashForm.h"
-#include "TabOrder.h"
+#include "AboutForm.h"
+#include "MainWindowForm.h"
 #include "WindowKeys.h"
 
 namespace tenebrix::web {

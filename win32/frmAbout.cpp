@@ -13,7 +13,7 @@
 #include "Dpi.h"
 #include "NativeEvents.h"
 #include "ProgramIcons.h"
-#include "TabOrder.h"
+#include "AboutForm.h"
 #include "WideText.h"
 #include "WindowParts.h"
 

@@ -10,7 +10,7 @@
 #include "MainWindowForm.h"
 #include "NativeEvents.h"
 #include "ProgramIcons.h"
-#include "TabOrder.h"
+#include "MainWindowForm.h"
 #include "WideText.h"
 #include "frmAbout.h"
 

@@ -28,7 +28,7 @@
 #include "PictureImages.h"
 #include "QtForms.h"
 #include "QtKeys.h"
-#include "TabOrder.h"
+#include "MainWindowForm.h"
 #include "TilePictures.h"
 #include "TileSetList.h"
 #include "WindowKeys.h"

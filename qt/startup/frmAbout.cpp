@@ -13,7 +13,7 @@
 #include "PictureImages.h"
 #include "QtForms.h"
 #include "QtKeys.h"
-#include "TabOrder.h"
+#include "AboutForm.h"
 #include "WindowKeys.h"
 
 namespace tenebrix::startup {

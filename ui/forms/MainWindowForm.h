@@ -37,76 +37,8 @@ inline constexpr const char* kSettingsApplication = "Tenebrix";
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kPlacementKeys[4] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
-// --- The controls by name, as the front ends used them before they walked
-// --- the control table. Derived from the table; going once every front end
-// --- makes its controls from the table.
-
-constexpr TwipRect picTile(int n) {
-    return tilePlace(n);
-}
-constexpr TwipRect lblTileNumbers(int n) {
-    return tileNumberPlace(n);
-}
-inline constexpr const char* kTileNumberCaption = " ";
-
-struct Button {
-    const char* name;
-    const char* caption;
-    TwipRect place;
-};
-constexpr Button asButton(const Control& c) {
-    return {c.name, c.caption, c.place};
-}
-inline constexpr Button cmdHint = asButton(control("cmdHint"));
-inline constexpr Button cmdNewPuzzle = asButton(control("cmdNewPuzzle"));
-inline constexpr Button cmdReset = asButton(control("cmdReset"));
-
-struct HiddenLabel {
-    const char* name;
-    TwipRect place;
-};
-inline constexpr HiddenLabel lblPuzState{"lblPuzState", control("lblPuzState").place};
-inline constexpr HiddenLabel lblPuzValue{"lblPuzValue", control("lblPuzValue").place};
-inline constexpr const char* kHiddenLabelCaption = "0";
-
-inline constexpr const char* kFrame1Name = kFrame1;
-inline constexpr const char* kFrame1Caption = "Puzzle Settings";
-inline constexpr TwipRect Frame1 = control(kFrame1).place;
-
-inline constexpr TwipRect PicOn = control("PicOn").place;
-inline constexpr TwipRect picOff = control("picOff").place;
-constexpr TwipRect picMode(int k) {
-    return control("picMode", k).place;
-}
-
-struct FrameLabel {
-    const char* name;
-    TwipRect place;
-    const char* caption;
-    bool bold;
-};
-constexpr FrameLabel asFrameLabel(const Control& c) {
-    return {c.name, c.place, c.caption, c.font.bold};
-}
-inline constexpr FrameLabel lblTileSet = asFrameLabel(control("lblTileSet"));
-inline constexpr FrameLabel lblMode = asFrameLabel(control("lblMode"));
-inline constexpr FrameLabel lblLevel = asFrameLabel(control("lblLevel"));
-inline constexpr FrameLabel lblMovesLabel = asFrameLabel(control("lblMovesLabel"));
-inline constexpr FrameLabel lblMoves = asFrameLabel(control("lblMoves"));
-
-struct ScrollBar {
-    const char* name;
-    TwipRect place;
-    const char* setting;
-};
-constexpr ScrollBar asScrollBar(const Control& c) {
-    return {c.name, c.place, c.accessibleName};
-}
-inline constexpr ScrollBar ScrollTileSet = asScrollBar(control("ScrollTileSet"));
-inline constexpr ScrollBar ScrollMode = asScrollBar(control("ScrollMode"));
-inline constexpr ScrollBar ScrollLevel = asScrollBar(control("ScrollLevel"));
-inline constexpr int kScrollSmallChange = 1;
-inline constexpr int kScrollLargeChange = 1;
+// Hint has the focus when the window opens.
+inline constexpr const char* kFocusAtStart = "cmdHint";
 
 inline constexpr const char* kStatusBarName = "sbStatusBar";
 inline constexpr int kStatusBarHeight = 270;
