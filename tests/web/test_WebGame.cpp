@@ -102,7 +102,9 @@ TEST_CASE(
     const std::pair<double, int> ratios[] = {
         {0.5, 1}, {1.0, 1}, {1.25, 1},  {1.99, 1}, {2.0, 2},          {3.0, 3},     {3.5, 3},
         {4.0, 4}, {5.0, 4}, {1e300, 4}, {-2.0, 1}, {std::nan(""), 1}, {HUGE_VAL, 4}};
-    for (const auto& [ratio, scale] : ratios) {
+    for (const auto& entry : ratios) {
+        const double ratio = entry.first;
+        const int scale = entry.second;
         CAPTURE(ratio);
         PageGame g;
         g.game.start(ratio);
