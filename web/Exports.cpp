@@ -32,8 +32,14 @@ const char* orEmpty(const char* text) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void tenebrix_start(int scale) {
-    webGame().start(scale);
+// `ratio`: the screen's device pixels per CSS pixel.
+EMSCRIPTEN_KEEPALIVE void tenebrix_start(double ratio) {
+    webGame().start(ratio);
+}
+// Numbers only: the screen may change while a message box keeps the game
+// waiting.
+EMSCRIPTEN_KEEPALIVE void tenebrix_device_ratio(double ratio) {
+    webGame().deviceRatioChanged(ratio);
 }
 EMSCRIPTEN_KEEPALIVE void tenebrix_prepare_pictures() {
     webGame().preparePictures();

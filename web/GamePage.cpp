@@ -6,8 +6,10 @@
 #include "Fonts.h"
 #include "MainWindowForm.h"
 #include "Markup.h"
+#include "Page.h"
 #include "PageMarkup.h"
 #include "ProgramIcon.h"
+#include "Translate.h"
 
 namespace tenebrix::web {
 
@@ -32,6 +34,31 @@ std::string hexColour(const pictures::Rgba& pixel) {
         out += digits[channel & 15];
     }
     return out;
+}
+
+// What the page says in place of the game when the game cannot run, or has
+// ended: one plain notice in the middle of the page.
+std::string notices() {
+    // TRANSLATORS: shown on the web page instead of the game when the
+    // browser runs no JavaScript.
+    const std::string noScript =
+        i18n::tr("Tenebrix needs JavaScript. Turn it on and load this page again.");
+    // TRANSLATORS: shown on the web page when the browser could not load or
+    // run the game's program (blocked, switched off, or a browser too old).
+    const std::string noProgram = i18n::tr(
+        "Tenebrix cannot start: this browser did not load its program (WebAssembly). Load the "
+        "page again or try a current browser.");
+    // TRANSLATORS: shown on the web page after File > Exit when the browser
+    // keeps the tab open; the button under it starts the game again.
+    const std::string ended = i18n::tr("Tenebrix has ended.");
+    const std::string playAgain = i18n::tr("Play Again");
+    return "<noscript><p class=\"notice form-font\">" + escapeHtml(noScript) +
+           "</p></noscript>\n<p id=\"" + std::string(kNoProgramId) +
+           "\" class=\"notice form-font\" role=\"alert\" hidden>" + escapeHtml(noProgram) +
+           "</p>\n<div id=\"" + std::string(kEndedId) +
+           "\" class=\"notice form-font\" role=\"status\" hidden><p>" + escapeHtml(ended) +
+           "</p><button type=\"button\" id=\"" + std::string(kPlayAgainId) +
+           "\" class=\"command\">" + escapeHtml(playAgain) + "</button></div>\n";
 }
 
 }  // namespace
@@ -74,9 +101,15 @@ std::string gamePage() {
         "crossorigin>\n<script src=\"tenebrix.js\" defer></script>\n"
         "<script src=\"page.js\" defer></script>\n<script src=\"offline.js\" "
         "defer></script>\n<style>\n" +
-        fontRules() + "</style>\n</head>\n<body>\n<div class=\"desktop\">\n";
+        fontRules() +
+        "</style>\n"
+        // Without a script nothing would ever fill the windows: only the
+        // notice shows.
+        "<noscript><style>.desktop > .window { display: none !important; }</style></noscript>\n"
+        "</head>\n<body>\n<div class=\"desktop\">\n";
     out += splashMarkup();
     out += mainWindowMarkup();
+    out += notices();
     out += "</div>\n";
     out += aboutBoxMarkup();
     out += messageBoxMarkup();

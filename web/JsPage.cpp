@@ -35,8 +35,8 @@ EM_JS(char*, js_focused_id, (), {
     stringToUTF8(text, copy, size);
     return copy;
 });
-EM_JS(void, js_define_picture, (int key, int width, int height, const void* rgba), {
-    tenebrixPage.definePicture(key, width, height, HEAPU8.slice(rgba, rgba + width * height * 4));
+EM_JS(void, js_define_picture, (int key, int width, int height, const void* rgba, int scale), {
+    tenebrixPage.definePicture(key, width, height, HEAPU8.slice(rgba, rgba + width * height * 4), scale);
 });
 EM_JS(void, js_show_picture, (const char* id, int key), {
     tenebrixPage.showPicture(UTF8ToString(id), key);
@@ -159,8 +159,8 @@ void JsPage::focus(const std::string& id) {
 std::string JsPage::focusedId() const {
     return taken(js_focused_id());
 }
-void JsPage::definePicture(int key, const pictures::Image& image) {
-    js_define_picture(key, image.width, image.height, image.pixels.data());
+void JsPage::definePicture(int key, const pictures::Image& image, int scale) {
+    js_define_picture(key, image.width, image.height, image.pixels.data(), scale);
 }
 void JsPage::showPicture(const std::string& id, int key) {
     js_show_picture(id.c_str(), key);

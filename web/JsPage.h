@@ -17,7 +17,7 @@ class JsPage final : public Page {
     void setScrollValue(const std::string& id, int value) override;
     void focus(const std::string& id) override;
     std::string focusedId() const override;
-    void definePicture(int key, const pictures::Image& image) override;
+    void definePicture(int key, const pictures::Image& image, int scale) override;
     void showPicture(const std::string& id, int key) override;
     void showWindow(const std::string& id) override;
     void showModal(const std::string& id) override;

@@ -17,6 +17,12 @@ namespace tenebrix::web {
 
 // The game window's client area: the bare window, around its controls.
 inline constexpr const char* kClientAreaId = "clientArea";
+// The page's notices: the game's program could not be loaded; the game has
+// ended (File > Exit in a tab the browser keeps open), with its button that
+// starts it again.
+inline constexpr const char* kNoProgramId = "noProgram";
+inline constexpr const char* kEndedId = "gameEnded";
+inline constexpr const char* kPlayAgainId = "playAgain";
 
 // The timers the game sets on the page, by number.
 enum class Timer { Splash = 1, StatusClock = 2 };
@@ -48,8 +54,10 @@ class Page {
     // The element with the keyboard focus; empty when it has no name.
     virtual std::string focusedId() const = 0;
 
-    // Pictures are handed over once, under a key, and then shown by key.
-    virtual void definePicture(int key, const pictures::Image& image) = 0;
+    // Pictures are handed over under a key, drawn at `scale` device pixels
+    // for each picture pixel, and then shown by key; handed over again at
+    // another scale when the screen's density changes.
+    virtual void definePicture(int key, const pictures::Image& image, int scale) = 0;
     virtual void showPicture(const std::string& id, int key) = 0;
 
     // A window of the game: shown, shown modally over the game window (the
@@ -91,7 +99,8 @@ class Page {
     virtual std::string shortTime(const platform::LocalTime& time) const = 0;
     virtual bool shortTimeShowsSeconds() const = 0;
 
-    // The game has ended: the page closes its tab if it may.
+    // The game has ended: the page closes its tab if it may, and else says
+    // that the game has ended, with a way to start it again.
     virtual void exit() = 0;
 };
 

@@ -17,9 +17,16 @@ constexpr int logoFrameKey(int frame) {
 inline constexpr int kProgramIconKey = 300;
 inline constexpr int kAboutPictureKey = 301;
 
+// How many device pixels a side the pictures draw for each of their pixels
+// on a screen of `ratio` device pixels per CSS pixel: the whole part of the
+// ratio, 1 to 4 (a finer screen shows the pictures scaled up from 4, nearest
+// pixel); 1 for a ratio that is no number or not above 0.
+int pictureScaleFor(double ratio);
+
 // The splash's pictures, the logo frames, drawn at `scale` device pixels per
-// picture pixel (1 or more; anything less counts as 1), handed to the page
-// and put into their boxes. They come first: the splash is the first sight.
+// picture pixel (1 to 4; anything outside counts as the nearest), handed to
+// the page and put into their boxes. They come first: the splash is the
+// first sight.
 void showSplashPictures(Page& page, int scale);
 
 // All the other pictures: the tiles, handed over for the board to use, and

@@ -69,10 +69,19 @@ WebGame::WebGame(Page& page, RandomSource& random, SystemAccess system, std::str
       aboutView_(page, *this),
       about_(aboutView_, system.registry, system.launcher) {}
 
-void WebGame::start(int scale) {
-    scale_ = scale;
+void WebGame::start(double ratio) {
+    scale_ = pictureScaleFor(ratio);
     showSplashPictures(page_, scale_);
     splashView_.show();
+}
+
+void WebGame::deviceRatioChanged(double ratio) {
+    const int scale = pictureScaleFor(ratio);
+    if (scale == scale_) return;
+    scale_ = scale;
+    // The splash's frames only while it may still be seen.
+    if (splashView_.isOpen()) showSplashPictures(page_, scale_);
+    if (picturesReady_) showWindowPictures(page_, scale_);
 }
 
 void WebGame::preparePictures() {

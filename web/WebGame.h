@@ -35,9 +35,13 @@ class WebGame : private PageWindows {
     // `helpPath` is the help page's address; empty for a build without help.
     WebGame(Page& page, RandomSource& random, SystemAccess system, std::string helpPath);
 
-    // Sub Main: the splash, its pictures at `scale` device pixels per
-    // picture pixel.
-    void start(int scale);
+    // Sub Main: the splash, its pictures drawn for a screen of `ratio`
+    // device pixels per CSS pixel.
+    void start(double ratio);
+    // The screen's density changed (a zoom, another screen): the pictures
+    // handed over so far are handed over again at the scale of `ratio`, if
+    // that scale differs. The page then shows each again at its new size.
+    void deviceRatioChanged(double ratio);
     // The game window's pictures, drawn while the splash is up; at the
     // latest when the game window is shown.
     void preparePictures();

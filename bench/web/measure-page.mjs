@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's figures in headless Chromium, medians: what a first visit
-// downloads (gzip-compressed, help page aside), navigation to the splash
-// painted, and a tile click to the board repainted.
+// downloads (from Chromium's network log, the service worker's fetches
+// included, from a server that compresses with gzip), navigation to the
+// splash painted, and a tile click to the board repainted.
 // node bench/web/measure-page.mjs [runs] [clicks]
-import zlib from 'node:zlib';
-import fs from 'node:fs';
-import path from 'node:path';
-import { startBrowser, newContext, SITE_DIR } from '../../tests/web/browser.mjs';
+import { startBrowser, newContext } from '../../tests/web/browser.mjs';
+import { firstVisitNetwork } from '../../tests/web/network-log.mjs';
 
 const runs = Number(process.argv[2] ?? 15);
 const clicks = Number(process.argv[3] ?? 1000);
-const HELP_PAGE = 'Tenebrix.html';
 
 const median = (values) => {
   const sorted = [...values].sort((a, b) => a - b);
@@ -42,9 +40,8 @@ async function firstVisit(browser, site) {
   // A second visit, the files from the service worker.
   await page.reload();
   const repainted = await splashPainted(page);
-  const requested = [...new Set(site.requests.map((p) => (p === '/' ? 'index.html' : p.slice(1))))];
   await context.close();
-  return {painted, repainted, requested};
+  return {painted, repainted};
 }
 
 // Clicks random tiles from inside the page, timed in batches of 20 since the
@@ -86,17 +83,27 @@ async function clickTimes(browser, site) {
 }
 
 const t = {after(cleanup) { this.cleanup = cleanup; }};
-const {browser, site} = await startBrowser(t);
+const {browser, site} = await startBrowser(t, {gzip: true});
 try {
+  const {received, serverPaths} = await firstVisitNetwork(browser, site);
+  const total = received.reduce((sum, {bytes}) => sum + bytes, 0);
+  console.log(`First visit, Chromium's network log, gzip: ${(total / 1024).toFixed(1)} KiB in ${received.length} responses`);
+  for (const {url, by, bytes} of received.sort((a, b) => b.bytes - a.bytes))
+    console.log(`  ${url} (${by}): ${(bytes / 1024).toFixed(1)} KiB`);
+  // The worker's own script is fetched by the browser itself, outside
+  // both logs; the server's list shows it, and any other request missed.
+  const logged = received.map(({url}) => url);
+  const unlogged = [];
+  for (const asked of serverPaths) {
+    const at = logged.indexOf(asked);
+    if (at < 0) unlogged.push(asked); else logged.splice(at, 1);
+  }
+  console.log(`  asked of the server but not in the log: ${unlogged.join(' ') || 'none'}`);
+
   const visits = [];
   for (let run = 0; run < runs; ++run) visits.push(await firstVisit(browser, site));
-  const files = visits[0].requested.filter((file) => file !== HELP_PAGE && file !== '');
-  const sizes = files.map((file) => [file, zlib.gzipSync(fs.readFileSync(path.join(SITE_DIR, file)), {level: 9}).length]);
-  const total = sizes.reduce((sum, [, size]) => sum + size, 0);
   const {times, toFrame} = await clickTimes(browser, site);
 
-  console.log(`First visit, gzip -9, without ${HELP_PAGE}: ${(total / 1024).toFixed(1)} KiB in ${files.length} files`);
-  for (const [file, size] of sizes.sort((a, b) => b[1] - a[1])) console.log(`  ${file}: ${(size / 1024).toFixed(1)} KiB`);
   console.log(`Navigation to splash painted, first visit: ${median(visits.map((v) => v.painted)).toFixed(1)} ms median of ${runs}` +
               ` (${Math.min(...visits.map((v) => v.painted)).toFixed(1)} to ${Math.max(...visits.map((v) => v.painted)).toFixed(1)})`);
   console.log(`Navigation to splash painted, from the service worker: ${median(visits.map((v) => v.repainted)).toFixed(1)} ms median of ${runs}`);

@@ -26,7 +26,10 @@ struct RecordingPage : web::Page {
     void focus(const std::string& id) override { focused = id; }
     std::string focusedId() const override { return focused; }
 
-    void definePicture(int key, const pictures::Image& image) override { defined[key] = image; }
+    void definePicture(int key, const pictures::Image& image, int scale) override {
+        defined[key] = image;
+        definedScale[key] = scale;
+    }
     void showPicture(const std::string& id, int key) override {
         picture[id] = key;
         pictureCalls.push_back(id);
@@ -120,6 +123,7 @@ struct RecordingPage : web::Page {
     std::map<std::string, std::string> accessibleName;
     std::map<std::string, int> scrollValue;
     std::map<int, pictures::Image> defined;
+    std::map<int, int> definedScale;
     std::map<std::string, int> picture;
     std::vector<std::string> pictureCalls;
     std::vector<std::string> windowLog;

@@ -20,6 +20,9 @@ const CHROMIUM_ARGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--dis
   '--disable-sync', '--force-color-profile=srgb', '--hide-scrollbars'];
 
 const VIEWPORT = {width: 600, height: 420};
+// The device pixel ratios the page is tried at where the screen's density
+// matters: scripts/web-test names them (TENEBRIX_TEST_RATIOS, commas).
+export const RATIOS = (process.env.TENEBRIX_TEST_RATIOS ?? '1,1.5,2,3').split(',').map(Number);
 // Shared with the screenshot tour (tour.mjs).
 export const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bin/chromium',
                        args: CHROMIUM_ARGS, timeout: 30_000};
@@ -27,9 +30,9 @@ export const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bi
 // A browser with a fresh profile and a server for the site, closed by `t.after`.
 // With `persistent` the profile is a folder of its own rather than one of
 // the private kind, in which the browser installs no app: `browser` is then
-// the one context.
-export async function startBrowser(t, {persistent = false} = {}) {
-  const site = await serveSite(SITE_DIR);
+// the one context. With `gzip` the server compresses its answers.
+export async function startBrowser(t, {persistent = false, gzip = false} = {}) {
+  const site = await serveSite(SITE_DIR, {gzip});
   const profile = persistent && fs.mkdtempSync(path.join(os.tmpdir(), 'tenebrix-profile-'));
   const browser = persistent
     ? await chromium.launchPersistentContext(profile, {...LAUNCH, viewport: VIEWPORT})

@@ -11,14 +11,17 @@ export const textOf = (page, id) => byId(page, id).textContent();
 
 // Opens the page with the page's clock stopped, under the test's control,
 // and runs it past the splash to the main window unless `pastSplash` is false.
-// With `withoutProgram` the program (tenebrix.wasm) never arrives.
-export async function openGame(browser, site, {dpr = 1, pastSplash = true, withoutProgram = false} = {}) {
+// With `withoutProgram` the program (tenebrix.wasm) never arrives: its
+// download is held, neither answered nor failed. With
+// `after` the tab shows that address of the site first, so it has a history.
+export async function openGame(browser, site, {dpr = 1, pastSplash = true, withoutProgram = false, after} = {}) {
   const context = browser.newContext ? await newContext(browser, {deviceScaleFactor: dpr}) : browser;
   const page = await context.newPage();
-  if (withoutProgram) await page.route('**/tenebrix.wasm', (route) => route.abort());
+  if (withoutProgram) await page.route('**/tenebrix.wasm', () => {});
   const now = Date.now();
   await page.clock.install({time: now});
   await page.clock.pauseAt(now + 60_000);  // well ahead of the real time, however slow the machine
+  if (after) await page.goto(new URL(after, site.url).href);
   await page.goto(site.url);
   await byId(page, 'frmSplash').waitFor();
   if (pastSplash) {

@@ -89,3 +89,24 @@ test('access keys need Alt: a plain letter on a button does nothing; keys the ga
   assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdReset', 'an access key gives its button the focus');
   assert.deepEqual(errors, []);
 });
+
+test('the arrows hold at all four edges of the board: the stop never leaves it nor wraps to the next row', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  const start = await readBoard(page);
+  // From each edge outwards, it stays; along an edge and inwards it moves.
+  const cases = [[1, 'ArrowLeft', 1], [1, 'ArrowUp', 1], [3, 'ArrowUp', 3], [5, 'ArrowUp', 5], [5, 'ArrowRight', 5],
+                 [15, 'ArrowRight', 15], [25, 'ArrowRight', 25], [25, 'ArrowDown', 25], [23, 'ArrowDown', 23],
+                 [21, 'ArrowDown', 21], [21, 'ArrowLeft', 21], [11, 'ArrowLeft', 11], [6, 'ArrowLeft', 6],
+                 [10, 'ArrowRight', 10], [5, 'ArrowLeft', 4], [5, 'ArrowDown', 10], [21, 'ArrowUp', 16],
+                 [21, 'ArrowRight', 22], [1, 'ArrowRight', 2], [1, 'ArrowDown', 6], [25, 'ArrowUp', 20],
+                 [25, 'ArrowLeft', 24]];
+  for (const [from, key, to] of cases) {
+    await byId(page, `picTile(${from})`).focus();
+    await page.keyboard.press(key);
+    assert.equal(await page.evaluate(() => document.activeElement.id), `picTile(${to})`, `${key} from tile ${from}`);
+  }
+  assert.equal(await page.evaluate(() => [scrollX, scrollY].join()), '0,0', 'the page did not scroll');
+  assert.equal(await textOf(page, 'lblMoves'), '0', 'moving the stop plays nothing');
+  assert.equal(await readBoard(page), start);
+});

@@ -4,6 +4,7 @@
 import http from 'node:http';
 import fs from 'node:fs/promises';
 import path from 'node:path';
+import zlib from 'node:zlib';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
@@ -13,8 +14,10 @@ const TYPES = {
 
 // Serves `root`; `requests` lists every path asked for, in order. Switched
 // offline, it drops every connection as a dead network would; `setRoot`
-// serves another version of the site from the same address.
-export async function serveSite(root) {
+// serves another version of the site from the same address. With `gzip`
+// it compresses every answer but PNG pictures (gzip level 9) for a browser
+// that accepts it, as a web server set up for the game would.
+export async function serveSite(root, {gzip = false} = {}) {
   const requests = [];
   let offline = false;
   const server = http.createServer(async (request, response) => {
@@ -32,9 +35,14 @@ export async function serveSite(root) {
     const file = path.join(root, path.normalize(urlPath).replace(/^(\.\.[/\\])+/, ''),
                            urlPath.endsWith('/') ? 'index.html' : '');
     try {
-      const body = await fs.readFile(file);
-      response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
-                               'Cache-Control': 'no-cache'});
+      let body = await fs.readFile(file);
+      const headers = {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
+                       'Cache-Control': 'no-cache'};
+      if (gzip && path.extname(file) !== '.png' && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+        body = zlib.gzipSync(body, {level: 9});
+        Object.assign(headers, {'Content-Encoding': 'gzip', 'Vary': 'Accept-Encoding'});
+      }
+      response.writeHead(200, headers);
       response.end(body);
     } catch {
       response.writeHead(404).end();

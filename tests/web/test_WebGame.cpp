@@ -6,10 +6,13 @@
 // them are tested once, in tests/ui.
 #include <doctest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "MessageBox.h"
 #include "NoSystemTools.h"
-#include "ProjectVersion.h"
 #include "PatternTable.h"
+#include "ProjectVersion.h"
 #include "RecordingPage.h"
 #include "ScriptedRandom.h"
 #include "WebGame.h"
@@ -90,6 +93,46 @@ TEST_CASE("the splash steps its frames on its timer and hands over on the sevent
     CHECK(g.page.picture["picIcon"] == 301);
     g.game.timer(Timer::Splash);  // one already on its way does nothing
     CHECK(g.page.windowLog.size() == 3);
+}
+
+TEST_CASE(
+    "the pictures' scale: the whole part of the screen's ratio, 1 to 4, drawn anew on a change") {
+    // The logo frames are 121 pixels a side, the tiles 32, the mode
+    // diagrams 55, the About box's picture 28.
+    const std::pair<double, int> ratios[] = {
+        {0.5, 1}, {1.0, 1}, {1.25, 1},  {1.99, 1}, {2.0, 2},          {3.0, 3},     {3.5, 3},
+        {4.0, 4}, {5.0, 4}, {1e300, 4}, {-2.0, 1}, {std::nan(""), 1}, {HUGE_VAL, 4}};
+    for (const auto& entry : ratios) {
+        const double ratio = entry.first;
+        const int scale = entry.second;
+        CAPTURE(ratio);
+        PageGame g;
+        g.game.start(ratio);
+        CHECK(g.page.defined.at(200).width == 121 * scale);
+        CHECK(g.page.definedScale.at(200) == scale);
+    }
+
+    PageGame g;
+    g.game.start(1.5);
+    g.game.deviceRatioChanged(2.0);  // the splash's frames again, at 2
+    CHECK(g.page.defined.at(205).width == 242);
+    CHECK(g.page.definedScale.at(205) == 2);
+    CHECK(g.page.defined.count(1) == 0);  // the game window's still wait for it
+    for (int tick = 0; tick < 7; ++tick) g.game.timer(Timer::Splash);
+    CHECK(g.page.defined.at(16).width == 64);
+
+    g.page.defined.clear();
+    g.game.deviceRatioChanged(2.5);  // the same scale: nothing to draw again
+    CHECK(g.page.defined.empty());
+    g.game.deviceRatioChanged(6.0);
+    CHECK(g.page.defined.at(1).width == 128);
+    CHECK(g.page.defined.at(16).width == 128);
+    CHECK(g.page.definedScale.at(16) == 4);
+    CHECK(g.page.defined.at(109).width == 220);
+    CHECK(g.page.defined.at(301).width == 112);
+    CHECK(g.page.defined.count(200) == 0);  // the splash is gone: its frames are not
+    // The board keeps showing its tiles by key: the page draws them anew.
+    CHECK(g.page.picture["picTile(13)"] >= 1);
 }
 
 TEST_CASE("the splash ignores keys, clicks and a request to close, and hands over on time") {

@@ -4,9 +4,10 @@
 // and its clearing.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startBrowser, newContext, screen, rgbaAt } from './browser.mjs';
-import { openGame, byId, textOf, showsPicture, pictureBoxes, chooseMenu, readMessage, answer, SPLASH_MS } from './game.mjs';
-import { moveMask, tilesOf, TILES } from './rules.mjs';
+import { startBrowser, newContext, screen, rgbaAt, RATIOS } from './browser.mjs';
+import { openGame, byId, textOf, showsPicture, pictureBoxes, chooseMenu, readMessage, answer, clickTile, readBoard,
+         messageOpen, SPLASH_MS } from './game.mjs';
+import { moveMask, tilesOf, solutionOfSize, TILES } from './rules.mjs';
 
 const visible = (page, id) => byId(page, id).isVisible();
 
@@ -188,4 +189,107 @@ test('leaving the page stores the game window\'s place in twips under Tenebrix/S
     assert.ok(Math.abs(twips - 15 * pixels) < 0.5, `${key}: ${twips} twips for ${pixels} px`);
   }
   assert.ok(Number(values['Tenebrix/Settings/MainWidth']) > 6795, 'the whole window, border included');
+});
+
+// The middle of element `id`'s box, in CSS pixels.
+const centreOf = (page, id) => byId(page, id).evaluate((element) => {
+  const box = element.getBoundingClientRect();
+  return {x: box.left + box.width / 2, y: box.top + box.height / 2};
+});
+
+test('the splash stands in the middle of the page, the About box in the middle of the game window, at every ratio', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  for (const dpr of RATIOS) {
+    const page = await openGame(browser, site, {dpr, pastSplash: false});
+    const {width, height} = page.viewportSize();
+    const near = (got, want, what) =>
+      assert.ok(Math.abs(got.x - want.x) <= 1 && Math.abs(got.y - want.y) <= 1,
+                `${what} at ${dpr}: centre (${got.x}, ${got.y}) instead of (${want.x}, ${want.y})`);
+    near(await centreOf(page, 'frmSplash'), {x: width / 2, y: height / 2}, 'the splash');
+    await page.clock.runFor(SPLASH_MS);
+    await byId(page, 'frmMain').waitFor();
+    await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
+    near(await centreOf(page, 'frmAbout'), await centreOf(page, 'frmMain'), 'the About box');
+    await page.context().close();
+  }
+});
+
+test('the menus as drawn: titles, items, access keys underlined, shortcuts and check marks', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  // [title, its key, [[item, its key, shortcut, checked], ... '-' for a separator]]
+  const menus = [
+    ['mnuFile', 'File', 'F', [['Hint', 'H', 'Ctrl+H'], ['New Puzzle', 'N', 'Ctrl+N'], ['Reset Puzzle', 'R', 'Ctrl+R'], '-',
+                              ['Exit', 'x', '']]],
+    ['mnuView', 'View', 'V', [['Status Bar', 'B', '', true], ['Tile Numbers', 'T', '', false]]],
+    ['mnuHelp', 'Help', 'H', [['How to Play', '', ''], '-', ['About Tenebrix...', 'A', '']]],
+  ];
+  const drawn = (title) => page.evaluate((title) => {
+    const text = (element) => element?.textContent ?? '';
+    const popup = document.getElementById(title).nextElementSibling;
+    const shown = (element) => element.checkVisibility();
+    return {
+      title: text(document.getElementById(title)), key: text(document.querySelector(`[id="${title}"] u`)),
+      items: [...popup.children].filter(shown).map((row) => {
+        if (row.classList.contains('separator')) return '-';
+        const caption = row.querySelector('.caption'), shortcut = row.querySelector('.shortcut');
+        const mark = getComputedStyle(row.querySelector('.check'), '::before').content;
+        return {caption: text(caption), key: text(caption.querySelector('u')), shortcut: text(shortcut),
+                checked: mark.includes('\u2713'),
+                // The shortcut stands right of the caption, on the same line.
+                apart: !shortcut.textContent || (shortcut.getBoundingClientRect().left >= caption.getBoundingClientRect().right &&
+                       Math.abs(shortcut.getBoundingClientRect().top - caption.getBoundingClientRect().top) < 1)};
+      }),
+    };
+  }, title);
+  for (const [title, caption, key, items] of menus) {
+    await byId(page, title).click();
+    const got = await drawn(title);
+    assert.equal(got.title, caption);
+    assert.equal(got.key, key, `${caption}'s access key`);
+    assert.deepEqual(got.items, items.map((item) => item === '-' ? '-' :
+      {caption: item[0], key: item[1], shortcut: item[2], checked: item[3] ?? false, apart: true}), caption);
+    await page.keyboard.press('Escape');
+  }
+});
+
+test('menus from the keyboard: Left and Right go round the menu bar, Up and Down round a menu, past separators', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  await byId(page, 'picTile(13)').focus();
+  const state = () => page.evaluate(() => [
+    document.querySelector('.menutitle[aria-expanded="true"]')?.id ?? '', document.activeElement?.id ?? '']);
+  await page.keyboard.press('F10');
+  assert.equal((await state())[0], 'mnuFile');
+  for (const [key, menu, item] of [['ArrowLeft', 'mnuHelp', 'mnuHelpContents'], ['ArrowLeft', 'mnuView', 'mnuViewStatusBar'],
+                                   ['ArrowRight', 'mnuHelp', 'mnuHelpContents'], ['ArrowRight', 'mnuFile', 'mnuHint'],
+                                   ['ArrowUp', 'mnuFile', 'mnuFileExit'], ['ArrowUp', 'mnuFile', 'mnuReset'],
+                                   ['ArrowDown', 'mnuFile', 'mnuFileExit'], ['ArrowDown', 'mnuFile', 'mnuHint'],
+                                   ['ArrowLeft', 'mnuHelp', 'mnuHelpContents'], ['ArrowDown', 'mnuHelp', 'mnuHelpAbout'],
+                                   ['ArrowDown', 'mnuHelp', 'mnuHelpContents'], ['ArrowRight', 'mnuFile', 'mnuHint']])
+  {
+    await page.keyboard.press(key);
+    assert.deepEqual(await state(), [menu, item], key);
+  }
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await state(), ['', 'picTile(13)'], 'closed, the focus back on the board');
+});
+
+test('Esc on a message box: an OK box closes, a Yes/No box waits for its answer', async (t) => {
+  const {browser, site} = await startBrowser(t);
+  const page = await openGame(browser, site);
+  await byId(page, 'cmdHint').click();
+  assert.deepEqual((await readMessage(page)).buttons, ['msgOK']);
+  await page.keyboard.press('Escape');
+  assert.equal(await messageOpen(page), false, 'the OK box closed');
+
+  await byId(page, 'cmdNewPuzzle').click();  // the hint forgotten: the offer comes
+  for (const tile of solutionOfSize(1, await readBoard(page), 2)) await clickTile(page, tile);
+  assert.deepEqual((await readMessage(page)).buttons, ['msgYes', 'msgNo']);
+  for (let press = 0; press < 3; ++press) await page.keyboard.press('Escape');
+  assert.equal(await messageOpen(page), true, 'Esc does not answer Yes or No');
+  assert.equal(await textOf(page, 'lblLevel'), 'Level:  2');
+  await page.keyboard.press('n');
+  assert.equal(await messageOpen(page), false);
+  assert.equal(await textOf(page, 'lblLevel'), 'Level:  2', 'No keeps the level');
 });

@@ -17,13 +17,33 @@ function tenebrixScrollBar(bar, request, isBusy) {
       thumb.style.left = (max > min ? Math.round((value - min) * room() / (max - min)) : 0) + "px";
     },
   };
-  // Held arrows and track repeat, as on the desktop.
-  function repeat(step, until) {
+  // The pressed part keeps the pointer until it is let go. `end(released)`
+  // runs once: released when the button or finger came up, not when the
+  // browser took the pointer away (a touch turned into a gesture) or the
+  // capture was lost some other way.
+  function holdPointer(part, event, end) {
+    part.setPointerCapture(event.pointerId);
+    let ended = false;
+    const finish = (released) => () => {
+      if (ended) return;
+      ended = true;
+      for (const [type, listener] of listeners) part.removeEventListener(type, listener);
+      if (part.hasPointerCapture(event.pointerId)) part.releasePointerCapture(event.pointerId);
+      end(released);
+    };
+    const listeners = [["pointerup", finish(true)], ["pointercancel", finish(false)],
+                       ["lostpointercapture", finish(false)]];
+    for (const [type, listener] of listeners) part.addEventListener(type, listener);
+  }
+  // Held arrows and track repeat, as on the desktop, until the pointer is
+  // let go or taken away.
+  function repeat(part, event, step, until) {
     step();
     let timer = setTimeout(function again() { if (!until()) { step(); timer = setTimeout(again, 50); } }, 350);
-    const stop = () => { clearTimeout(timer); window.removeEventListener("pointerup", stop);
-                         for (const a of bar.querySelectorAll(".pressed")) a.classList.remove("pressed"); };
-    window.addEventListener("pointerup", stop);
+    holdPointer(part, event, () => {
+      clearTimeout(timer);
+      for (const a of bar.querySelectorAll(".pressed")) a.classList.remove("pressed");
+    });
   }
   bar.addEventListener("pointerdown", (event) => {
     if (isBusy() || event.button !== 0) return;
@@ -33,7 +53,7 @@ function tenebrixScrollBar(bar, request, isBusy) {
     if (target.classList.contains("arrow")) {
       target.classList.add("pressed");
       const name = target.classList.contains("left") ? "LineLeft" : "LineRight";
-      repeat(() => request(name), () => false);
+      repeat(target, event, () => request(name), () => false);
     } else if (target === thumb) {
       dragThumb(event);
     } else if (target === track) {
@@ -42,10 +62,12 @@ function tenebrixScrollBar(bar, request, isBusy) {
         const box = thumb.getBoundingClientRect();
         return x < box.left ? -1 : x >= box.right ? 1 : 0;
       };
-      repeat(() => { const d = towards(); if (d) request(d < 0 ? "PageLeft" : "PageRight"); }, () => towards() === 0);
+      repeat(track, event, () => { const d = towards(); if (d) request(d < 0 ? "PageLeft" : "PageRight"); },
+             () => towards() === 0);
     }
   });
-  // The thumb follows the pointer; where it is let go is the value asked for.
+  // The thumb follows the pointer; where it is let go is the value asked
+  // for. Taken away, it goes back to the value it had.
   function dragThumb(event) {
     thumb.classList.add("pressed");
     const startX = event.clientX;
@@ -56,14 +78,12 @@ function tenebrixScrollBar(bar, request, isBusy) {
       thumb.style.left = left + "px";
       if (room() > 0) dropped = min + Math.round(left * (max - min) / room());
     };
-    const up = () => {
-      window.removeEventListener("pointermove", move);
-      window.removeEventListener("pointerup", up);
+    thumb.addEventListener("pointermove", move);
+    holdPointer(thumb, event, (released) => {
+      thumb.removeEventListener("pointermove", move);
       thumb.classList.remove("pressed");
-      request("ThumbRelease", dropped);
-    };
-    window.addEventListener("pointermove", move);
-    window.addEventListener("pointerup", up);
+      if (released) request("ThumbRelease", dropped); else self.show(Number(bar.getAttribute("aria-valuenow")));
+    });
   }
   self.show(min);
   return self;

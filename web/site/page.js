@@ -7,17 +7,18 @@
 
 var tenebrixPage = (() => {
   const $ = (id) => document.getElementById(id);
-  const pictures = new Map();  // key -> canvas holding the picture
+  const pictures = new Map();  // key -> {canvas holding the picture, its device pixels per pixel}
   const timers = new Map();    // the game's timer number -> interval
   let game = null;             // the WebAssembly module once it has loaded
   let busy = false;            // a message box is open: the game waits for it
   let menuBar = null;
   const scrollBars = new Map();  // by name
-  // Pictures come drawn at a whole number of device pixels per pixel; each
-  // canvas is sized in device pixels, filled nearest pixel for pixel (at a
-  // ratio such as 1.25) and moved onto whole device pixels.
-  const ratio = window.devicePixelRatio || 1;
-  const scale = Math.max(1, Math.floor(ratio));
+  // Pictures come drawn at a whole number of device pixels per pixel, the
+  // number the game chose for the screen; each canvas is sized in device
+  // pixels, filled nearest pixel for pixel (at a ratio such as 1.25) and
+  // moved onto whole device pixels. The ratio changes with a zoom or on
+  // another screen.
+  let ratio = window.devicePixelRatio || 1;
 
   // --- Calls into the game ----------------------------------------------
 
@@ -47,20 +48,21 @@ var tenebrixPage = (() => {
     setScrollValue(id, value) { scrollBars.get(id).show(value); },
     focus(id) { $(id).focus(); },
     focusedId() { return document.activeElement?.id ?? ""; },
-    definePicture(key, width, height, rgba) {
+    definePicture(key, width, height, rgba, scale) {
       const canvas = document.createElement("canvas");
       canvas.width = width;
       canvas.height = height;
       canvas.getContext("2d").putImageData(
         new ImageData(new Uint8ClampedArray(rgba.buffer), width, height), 0, 0);
-      pictures.set(key, canvas);
+      pictures.set(key, {canvas, scale});
     },
     // Drawn into the box's canvas, which is sized in device pixels; on the
     // page it keeps the picture's size at 96 dpi.
     showPicture(id, key) {
       const element = $(id);
       const canvas = element.tagName === "CANVAS" ? element : element.querySelector("canvas");
-      const picture = pictures.get(key);
+      const {canvas: picture, scale} = pictures.get(key);
+      canvas.dataset.key = key;  // drawn again when the screen's density changes
       const width = Math.round(picture.width / scale * ratio);
       const height = Math.round(picture.height / scale * ratio);
       const context = canvas.getContext("2d");
@@ -139,7 +141,14 @@ var tenebrixPage = (() => {
       return new Intl.DateTimeFormat(undefined, { timeStyle: "short" }).formatToParts(new Date())
         .some((part) => part.type === "second");
     },
-    exit() { window.close(); },
+    // A tab the player opened stays open whatever the page asks: then the
+    // page says that the game has ended.
+    exit() {
+      window.close();
+      for (const shown of document.querySelectorAll(".desktop > .window")) shown.hidden = true;
+      $("gameEnded").hidden = false;
+      $("playAgain").focus();
+    },
   };
 
   // Puts a window, centred by the page's style, on whole CSS pixels: then at
@@ -159,7 +168,13 @@ var tenebrixPage = (() => {
   // they may at a ratio such as 1.25. A transform, unlike a layout offset,
   // moves by exactly what it is given.
   function snapPictures(root) {
-    if (ratio === Math.floor(ratio)) return;  // whole pixels already
+    if (ratio === Math.floor(ratio)) {  // whole pixels already
+      for (const canvas of root.querySelectorAll("canvas.picture[data-shift]")) {
+        delete canvas.dataset.shift;
+        canvas.style.transform = "";
+      }
+      return;
+    }
     for (const canvas of root.querySelectorAll("canvas.picture")) {
       const [shiftX, shiftY] = (canvas.dataset.shift || "0,0").split(",").map(Number);
       const box = canvas.getBoundingClientRect();
@@ -171,13 +186,39 @@ var tenebrixPage = (() => {
     }
   }
 
-  window.addEventListener("resize", () => {
+  function realignWindows() {
     for (const shown of document.querySelectorAll(".desktop > .window:not([hidden]), dialog[open]")) {
       if (shown.tagName === "DIALOG") shown.style.margin = "";
       alignWindow(shown);
     }
     snapPictures(document.body);
-  });
+  }
+
+  // A zoom or another screen changes the ratio: the game draws its pictures
+  // again if it wants another scale for it, and every picture is shown
+  // again at its new size in device pixels. Another screen tells through
+  // the ratio's media query, a zoom through a resize as well.
+  let ratioQuery = null;
+  function watchRatio() {
+    ratioQuery?.removeEventListener("change", followRatio);
+    ratioQuery = matchMedia(`(resolution: ${ratio}dppx)`);
+    ratioQuery.addEventListener("change", followRatio);
+  }
+  function followRatio() {
+    const now = window.devicePixelRatio || 1;
+    if (now !== ratio) {
+      ratio = now;
+      game?._tenebrix_device_ratio(ratio);
+      for (const canvas of document.querySelectorAll("canvas[data-key]")) {
+        const key = /^\d+$/.test(canvas.dataset.key) ? Number(canvas.dataset.key) : canvas.dataset.key;
+        if (pictures.has(key)) page.showPicture(nameOf(canvas), key);
+      }
+      watchRatio();
+    }
+    realignWindows();
+  }
+  window.addEventListener("resize", followRatio);
+  watchRatio();
 
   // --- Message box: each click and key on it goes to the game ------------
 
@@ -267,6 +308,7 @@ var tenebrixPage = (() => {
     });
     // Leaving the page closes the game window, which writes its place.
     window.addEventListener("pagehide", () => game?._tenebrix_unload());
+    $("playAgain").addEventListener("click", () => location.reload());
   }
 
   // --- Start ----------------------------------------------------------------------
@@ -281,7 +323,7 @@ var tenebrixPage = (() => {
     menuBar = tenebrixMenuBar((item) => call("tenebrix_menu_item", item));
     wireWindows();
     wireMessageBox();
-    game._tenebrix_start(scale);
+    game._tenebrix_start(ratio);
     if (!performance.getEntriesByName("tenebrix-splash").length)
       performance.mark("tenebrix-splash");  // the splash with its first logo frame
     // The game window's pictures once the splash is on the screen.
@@ -297,16 +339,10 @@ var tenebrixPage = (() => {
       const image = new Image();
       image.src = canvas.dataset.picture;
       image.decode().then(() => {
-        if (game) return;  // the program has drawn it already
-        // Drawn at the program's scale first, as the program hands it over.
-        const scaled = document.createElement("canvas");
-        scaled.width = image.width * scale;
-        scaled.height = image.height * scale;
-        const context = scaled.getContext("2d");
-        context.imageSmoothingEnabled = false;
-        context.drawImage(image, 0, 0, scaled.width, scaled.height);
+        if (game || !$("noProgram").hidden) return;  // the program has drawn it already, or cannot
+        // One device pixel a pixel: drawn nearest pixel at any ratio.
         const key = "early:" + canvas.parentElement.id;
-        pictures.set(key, scaled);
+        pictures.set(key, {canvas: image, scale: 1});
         page.showPicture(canvas.parentElement.id, key);
         page.showWindow(canvas.closest(".window").id);
         performance.mark("tenebrix-splash");  // the splash with its first logo frame
@@ -314,7 +350,19 @@ var tenebrixPage = (() => {
     }
   }
 
+  // The program did not load or cannot run (blocked, WebAssembly switched
+  // off or unknown to the browser): the page says so instead of showing the
+  // splash for ever.
+  function cannotStart() {
+    for (const shown of document.querySelectorAll(".desktop > .window")) shown.hidden = true;
+    $("noProgram").hidden = false;
+  }
+
   showEarlyPictures();
-  TenebrixModule().then(start);
+  try {
+    TenebrixModule().then(start, cannotStart);
+  } catch (error) {  // no WebAssembly at all, or no program script
+    cannotStart();
+  }
   return page;
 })();
