@@ -2,6 +2,7 @@
 // The game window on the web page.
 #include "MainWindowPage.h"
 
+#include "CaptionLabels.h"
 #include "ControlNames.h"
 #include "MainWindowForm.h"
 #include "MenuLookup.h"
@@ -16,28 +17,6 @@ namespace frm = forms::frmMain;
 using forms::Control;
 
 namespace {
-
-// Found in the table as the program is compiled.
-const char* captionId(Caption label) {
-    static constexpr const char* kPuzState = frm::control("lblPuzState").name;
-    static constexpr const char* kPuzValue = frm::control("lblPuzValue").name;
-    static constexpr const char* kMoves = frm::control("lblMoves").name;
-    static constexpr const char* kLevel = frm::control("lblLevel").name;
-    static constexpr const char* kMode = frm::control("lblMode").name;
-    switch (label) {
-        case Caption::PuzState:
-            return kPuzState;
-        case Caption::PuzValue:
-            return kPuzValue;
-        case Caption::Moves:
-            return kMoves;
-        case Caption::Level:
-            return kLevel;
-        case Caption::Mode:
-            return kMode;
-    }
-    return nullptr;
-}
 
 const Control& statusBar() {
     for (const Control& control : frm::kControls) {
@@ -77,7 +56,7 @@ void MainWindowPage::setTileBackColour(int tile, Colour colour) {
 }
 
 void MainWindowPage::setCaption(Caption label, const std::string& text) {
-    if (const char* id = captionId(label)) page_.setText(id, text);
+    page_.setText(ui::labelOf(label).name, text);
 }
 
 void MainWindowPage::setTileNumberCaption(int tile, const std::string& text) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window showing what the game tells it.
+#include "CaptionLabels.h"
 #include "ControlNames.h"
 #include "Controls.h"
 #include "TilePictures.h"
@@ -9,27 +10,6 @@
 namespace tenebrix::win32 {
 
 namespace main = forms::frmMain;
-
-namespace {
-
-// The label each of the game's captions is written into.
-constexpr const char* labelOf(Caption caption) {
-    switch (caption) {
-        case Caption::PuzState:
-            return "lblPuzState";
-        case Caption::PuzValue:
-            return "lblPuzValue";
-        case Caption::Moves:
-            return "lblMoves";
-        case Caption::Level:
-            return "lblLevel";
-        case Caption::Mode:
-            return "lblMode";
-    }
-    return "";
-}
-
-}  // namespace
 
 // Each tile's name tells a screen reader what a sighted player sees, and
 // changes with every move. Only the tiles that changed are named again:
@@ -53,7 +33,7 @@ void frmMain::setTileBackColour(int n, Colour colour) {
 }
 
 void frmMain::setCaption(Caption label, const std::string& text) {
-    SetWindowTextW(control(labelOf(label)), widen(text).c_str());
+    SetWindowTextW(control(ui::labelOf(label)), widen(text).c_str());
 }
 
 void frmMain::setTileNumberCaption(int n, const std::string& text) {

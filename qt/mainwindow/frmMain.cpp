@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include "BoardTile.h"
+#include "CaptionLabels.h"
 #include "Captions.h"
 #include "DateTimeStatusBar.h"
 #include "EventHooks.h"
@@ -28,7 +29,6 @@
 #include "PictureImages.h"
 #include "QtForms.h"
 #include "QtKeys.h"
-#include "MainWindowForm.h"
 #include "TilePictures.h"
 #include "TileSetList.h"
 #include "WindowKeys.h"
@@ -52,23 +52,6 @@ QWidget* makeClientArea(QWidget* window) {
 
 QPixmap tileSetPicture(int index, qreal devicePixelRatio) {
     return TileSetList().picture(index, devicePixelRatio);
-}
-
-// The label each of the game's captions goes to.
-const char* labelOf(Caption caption) {
-    switch (caption) {
-        case Caption::PuzState:
-            return "lblPuzState";
-        case Caption::PuzValue:
-            return "lblPuzValue";
-        case Caption::Moves:
-            return "lblMoves";
-        case Caption::Level:
-            return "lblLevel";
-        case Caption::Mode:
-            return "lblMode";
-    }
-    return "";
 }
 
 // What a scroll bar's action asks of it. Qt moves the thumb for the action
@@ -119,7 +102,7 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     for (const Caption caption :
          {Caption::PuzState, Caption::PuzValue, Caption::Moves, Caption::Level, Caption::Mode})
         captionLabels_[static_cast<std::size_t>(caption)] =
-            static_cast<QLabel*>(control(labelOf(caption)));
+            static_cast<QLabel*>(control(ui::labelOf(caption).name));
     PicOn_ = static_cast<PictureBox*>(control("PicOn"));
     picOff_ = static_cast<PictureBox*>(control("picOff"));
     connectControls();

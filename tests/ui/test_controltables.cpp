@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AboutForm.h"
+#include "CaptionLabels.h"
 #include "MainWindowForm.h"
 #include "SplashForm.h"
 
@@ -128,7 +129,8 @@ class ControlTablesTest : public QObject {
         QCOMPARE(frm::control("ScrollTileSet").maximum, 8);
         // Each bar names the caption that shows its value, for screen readers.
         for (const char* bar : {"ScrollTileSet", "ScrollMode", "ScrollLevel"}) {
-            const forms::Control* shows = forms::findControl(frm::kControls, frm::control(bar).shows);
+            const forms::Control* shows =
+                forms::findControl(frm::kControls, frm::control(bar).shows);
             QVERIFY2(shows && shows->kind == forms::ControlKind::Label && shows->inFrame(), bar);
         }
         QCOMPARE(frm::control("lblMovesLabel").align, forms::TextAlign::Right);
@@ -141,6 +143,26 @@ class ControlTablesTest : public QObject {
         QVERIFY(forms::frmSplash::control("picLogo", 0).visible);
         QVERIFY(forms::frmAbout::control("cmdOK").isDefault &&
                 forms::frmAbout::control("cmdOK").isCancel);
+    }
+
+    // Each of the game's captions has a label of its own on the main window;
+    // the level and mode lines are the settings frame's, the counter is not.
+    void captionLabels() {
+        using tenebrix::Caption;
+        std::set<std::string> labels;
+        for (Caption caption : {Caption::PuzState, Caption::PuzValue, Caption::Moves,
+                                Caption::Level, Caption::Mode}) {
+            const Control& label = tenebrix::ui::labelOf(caption);
+            QCOMPARE(label.kind, forms::ControlKind::Label);
+            QVERIFY(labels.insert(label.name).second);
+        }
+        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Level).name), std::string("lblLevel"));
+        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Mode).name), std::string("lblMode"));
+        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Moves).name), std::string("lblMoves"));
+        QVERIFY(!tenebrix::ui::labelOf(Caption::PuzState).visible &&
+                !tenebrix::ui::labelOf(Caption::PuzValue).visible);
+        QVERIFY(tenebrix::ui::labelOf(Caption::PuzState).name !=
+                std::string(tenebrix::ui::labelOf(Caption::PuzValue).name));
     }
 
     // Within a window no two buttons, and no two menu titles, claim one
