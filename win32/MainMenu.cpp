@@ -2,6 +2,7 @@
 // The menu bar of the main window.
 #include "MainMenu.h"
 
+#include "Captions.h"
 #include "ControlIds.h"
 #include "MainMenuForm.h"
 #include "WideText.h"
@@ -11,8 +12,9 @@ namespace tenebrix::win32 {
 namespace {
 
 std::wstring itemText(const forms::MenuItem& item) {
-    std::wstring text = widen(item.caption);
-    if (item.ctrlShortcut) text += std::wstring(L"\tCtrl+") + wchar_t(item.ctrlShortcut);
+    std::wstring text = widen(ui::captionOf(item));
+    if (const std::string shortcut = ui::shortcutOf(item); !shortcut.empty())
+        text += L'\t' + widen(shortcut);
     return text;
 }
 
@@ -36,7 +38,7 @@ HMENU createMainMenu() {
     HMENU bar = CreateMenu();
     for (const forms::Menu& menu : forms::kMainMenu) {
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(createPopup(menu)),
-                    widen(menu.caption).c_str());
+                    widen(ui::captionOf(menu)).c_str());
     }
     return bar;
 }

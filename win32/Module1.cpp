@@ -7,6 +7,7 @@
 
 #include "MainWindowForm.h"
 #include "NativeEvents.h"
+#include "PlayerLanguage.h"
 #include "RandomSource.h"
 #include "SystemServices.h"
 #include "WideText.h"
@@ -29,10 +30,14 @@ bool routeKeyboard(frmMain& main, MSG& message) {
     switch (message.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (main.keyDown(keyPressOf(message))) return true;
+        case WM_SYSCHAR: {
+            const KeyOutcome outcome =
+                offerKey(message, [&](const ui::KeyPress& key) { return main.keyDown(key); });
+            if (outcome != KeyOutcome::Untouched) return true;
+            if (message.message == WM_SYSCHAR) return false;
             break;
+        }
         case WM_CHAR:
-        case WM_SYSCHAR:
             return false;
         default:
             break;
@@ -67,6 +72,8 @@ int runGame(HINSTANCE instance, Services& services) {
 
 int runProgram(HINSTANCE instance) {
     prepareProcess();
+    // Every window's texts are looked up as it is made.
+    const std::optional<std::string> language = usePlayerLanguage(instance);
     ClockSeededRandom random;
     RegistrySettingsStore settings;
     ShellHelpViewer help;
@@ -75,8 +82,10 @@ int runProgram(HINSTANCE instance) {
     ProgramLauncher launcher;
     SystemClock clock;
     Services services{
-        random,    settings, help,  messages,
-        *registry, launcher, clock, programFolder() + widen(forms::frmMain::kHelpFileName)};
+        random,    settings,
+        help,      messages,
+        *registry, launcher,
+        clock,     helpFileFor(programFolder(), language, widen(forms::frmMain::kHelpFileName))};
     return runGame(instance, services);
 }
 

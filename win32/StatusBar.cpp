@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "MainWindowForm.h"
+#include "Translate.h"
 #include "WideText.h"
 
 namespace tenebrix::win32 {
@@ -17,7 +18,7 @@ namespace main = forms::frmMain;
 void StatusBar::attach(HWND bar, Dpi dpi) {
     bar_ = bar;
     layout(dpi);
-    setPanelText(main::kTextPanel, widen(main::kStatusText));
+    setPanelText(main::kTextPanel, widen(i18n::tr(main::kStatusText)));
 }
 
 void StatusBar::setPanelText(int panel, const std::wstring& text) {

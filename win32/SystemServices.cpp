@@ -8,7 +8,10 @@
 
 #include <vector>
 
+#include "Captions.h"
+#include "Translate.h"
 #include "WideText.h"
+#include "WindowKeys.h"
 
 namespace tenebrix::win32 {
 
@@ -79,14 +82,54 @@ LRESULT CALLBACK ignoreCancel(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// The box is the dialog activated while it is shown; activated again, it
-// keeps its one subclass.
-LRESULT CALLBACK watchYesNoBox(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
+// A button's text in the game's language with its key marked as the
+// system marks its own: before the letter that answers it ("&Ja"), or,
+// where that is not a letter keyboards type (はい), the English one in
+// brackets at the end, as the system writes "はい(&Y)".
+std::wstring answerText(MessageAnswer answer, char english) {
+    const std::string caption = ui::answerCaption(answer);
+    if (caption.find('&') != std::string::npos) return widen(caption);
+    const char32_t key = ui::answerKey(answer);
+    if (key != 0 && key < 0x2E80) {  // below the scripts typed through an input method
+        for (std::size_t at = 0; at < caption.size();) {
+            const std::size_t start = at;
+            if (forms::foldedKey(forms::nextCodePoint(caption, at)) == key)
+                return widen(caption.substr(0, start) + '&' + caption.substr(start));
+        }
+    }
+    return widen(caption + "(&" + english + ')');
+}
+
+// The system's box labels its buttons in Windows' own language, which need
+// not be the game's (an English Windows, a language asked for in
+// LANGUAGE): in a language of the game's own they are labelled from its
+// catalogue.
+void labelButtons(HWND box) {
+    if (i18n::catalogue().empty()) return;
+    if (HWND yes = GetDlgItem(box, IDYES))
+        SetWindowTextW(yes, answerText(MessageAnswer::Yes, 'Y').c_str());
+    if (HWND no = GetDlgItem(box, IDNO))
+        SetWindowTextW(no, answerText(MessageAnswer::No, 'N').c_str());
+    if (HWND ok = GetDlgItem(box, IDOK))
+        SetWindowTextW(ok, widen(ui::answerCaption(MessageAnswer::Ok)).c_str());
+}
+
+// The box is the first dialog activated while it is shown (its owner, an
+// About box, is activated again only as it closes). A box that asks Yes or
+// No ignores the cancel request; every box gets the game's words on its
+// buttons.
+bool watchedBoxAsksYesNo = false;
+HWND watchedBox = nullptr;
+
+LRESULT CALLBACK watchBox(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && !watchedBox) {
         const auto window = reinterpret_cast<HWND>(wParam);
         wchar_t name[16] = L"";
-        if (GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0)
-            SetWindowSubclass(window, ignoreCancel, 0, 0);
+        if (GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32770") == 0) {
+            watchedBox = window;
+            if (watchedBoxAsksYesNo) SetWindowSubclass(window, ignoreCancel, 0, 0);
+            labelButtons(window);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -97,8 +140,12 @@ MessageAnswer SystemMessageBoxes::show(HWND owner, const Message& message) {
     const bool yesNo = message.buttons == MessageButtons::YesNo;
     UINT style = yesNo ? MB_YESNO : MB_OK;
     if (message.icon == MessageIcon::Information) style |= MB_ICONINFORMATION;
-    HHOOK watch =
-        yesNo ? SetWindowsHookExW(WH_CBT, watchYesNoBox, nullptr, GetCurrentThreadId()) : nullptr;
+    HHOOK watch = nullptr;
+    if (yesNo || !i18n::catalogue().empty()) {
+        watchedBoxAsksYesNo = yesNo;
+        watchedBox = nullptr;
+        watch = SetWindowsHookExW(WH_CBT, watchBox, nullptr, GetCurrentThreadId());
+    }
     const int answer =
         MessageBoxW(owner, widen(message.text).c_str(), widen(message.title).c_str(), style);
     if (watch) UnhookWindowsHookEx(watch);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <ranges>
 
+#include "Captions.h"
 #include "Controls.h"
 #include "LogoFrames.h"
 #include "ModeDiagrams.h"
@@ -66,7 +67,7 @@ pictures::Image startPicture(const Control& row) {
 
 HWND createSystemControl(HWND window, const Control& row, int id) {
     const DWORD tabStop = row.tabStop ? WS_TABSTOP : 0;
-    const std::wstring caption = widen(row.caption);
+    const std::wstring caption = widen(ui::captionOf(row));
     switch (row.kind) {
         case ControlKind::Button:
             return createChild(window, L"BUTTON", caption,
@@ -75,8 +76,9 @@ HWND createSystemControl(HWND window, const Control& row, int id) {
         case ControlKind::Frame:
             return createChild(window, L"BUTTON", caption, BS_GROUPBOX, id, {}, row.visible);
         case ControlKind::ScrollBar: {
-            HWND bar =
-                createChild(window, L"SCROLLBAR", L"", tabStop | SBS_HORZ, id, {}, row.visible);
+            // Its text is what a screen reader calls it.
+            HWND bar = createChild(window, L"SCROLLBAR", widen(ui::accessibleNameOf(row)),
+                                   tabStop | SBS_HORZ, id, {}, row.visible);
             SCROLLINFO info;
             ZeroMemory(&info, sizeof info);
             info.cbSize = sizeof info;
@@ -107,7 +109,7 @@ HWND createControl(HWND window, const Control& row, int id) {
             return box;
         }
         case ControlKind::Label:
-            return createLabel(window, id, {}, widen(row.caption),
+            return createLabel(window, id, {}, widen(ui::captionOf(row)),
                                {row.align, row.wordWrap, row.visible});
         default:
             return createSystemControl(window, row, id);

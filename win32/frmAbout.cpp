@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AboutForm.h"
+#include "Captions.h"
 #include "ControlIds.h"
 #include "Controls.h"
 #include "Dpi.h"
@@ -51,7 +52,8 @@ std::vector<DWORD> dialogTemplate() {
     header->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     words.push_back(0);  // no menu
     words.push_back(0);  // the dialog class
-    for (const wchar_t c : widen(about::kCaption)) words.push_back(static_cast<WORD>(c));
+    for (const wchar_t c : widen(ui::windowTitle(about::kCaption)))
+        words.push_back(static_cast<WORD>(c));
     words.push_back(0);
     std::vector<DWORD> aligned((words.size() + 1) / 2, 0);
     std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
@@ -137,10 +139,15 @@ bool frmAbout::routeKeyboard(MSG& message) {
     switch (message.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (layer_.keyDown(keyPressOf(message), focusedControl())) return true;
+        case WM_SYSCHAR: {
+            const KeyOutcome outcome = offerKey(message, [&](const ui::KeyPress& key) {
+                return layer_.keyDown(key, focusedControl());
+            });
+            if (outcome != KeyOutcome::Untouched) return true;
+            if (message.message == WM_SYSCHAR) return false;
             break;
+        }
         case WM_CHAR:
-        case WM_SYSCHAR:
             return false;
         default:
             break;

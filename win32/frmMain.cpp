@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "Captions.h"
 #include "Controls.h"
 #include "MainMenu.h"
 #include "MainWindowForm.h"
@@ -56,9 +57,9 @@ void frmMain::Show(std::function<void()> closed) {
     closed_ = std::move(closed);
     registerControlClasses(instance_);
     registerMainClass(instance_, windowProc);
-    CreateWindowExW(0, kMainClass, widen(main::kCaption).c_str(), WS_OVERLAPPEDWINDOW,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                    createMainMenu(), instance_, this);
+    CreateWindowExW(0, kMainClass, widen(ui::windowTitle(main::kCaption)).c_str(),
+                    WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    nullptr, createMainMenu(), instance_, this);
     dpi_ = dpiOf(window_);
     setWindowIcons(window_, dpi_);
     createControls();
@@ -260,10 +261,11 @@ void frmMain::moveBoardStop(int stop) {
 
 // As the system's own Alt and letter, and F10, open them; posted, so the
 // key that asked has gone before the menu takes the keyboard.
+// The key is the translated title's, in any script: the menu bar compares
+// it with the titles' marked letters without regard to case.
 void frmMain::openMenu(const forms::Menu& menu) {
-    const char letter = forms::accessKey(menu.caption);
-    const char lower =
-        letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+    const char32_t key = forms::accessKeyCharacter(ui::captionOf(menu));
+    const char32_t lower = key >= U'A' && key <= U'Z' ? key - U'A' + U'a' : key;
     PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(lower));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window showing what the game tells it.
 #include "CaptionLabels.h"
+#include "Captions.h"
 #include "ControlNames.h"
 #include "Controls.h"
 #include "TilePictures.h"
@@ -21,7 +22,7 @@ void frmMain::showTiles(const TileStates& lit) {
         const bool isLit = lit[index];
         setPicture(box, isLit ? litPicture_ : darkPicture_);
         if (tilesNamed_ && lit_[index] == isLit) continue;
-        SetWindowTextW(box, widen(forms::tileAccessibleName(n, isLit)).c_str());
+        SetWindowTextW(box, widen(ui::tileName(n, isLit)).c_str());
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
     }
     lit_ = lit;
@@ -62,8 +63,7 @@ void frmMain::showTileSet(int tileSet) {
     darkPicture_ = pictures::tilePicture(pictures::darkPictureOf(tileSet));
     setPicture(control(main::kPicOnName), litPicture_);
     setPicture(control(main::kPicOffName), darkPicture_);
-    const std::string caption = pictures::tilePictureText(pictures::darkPictureOf(tileSet));
-    SetWindowTextW(control("lblTileSet"), widen(caption).c_str());
+    SetWindowTextW(control("lblTileSet"), widen(ui::tileSetCaption(tileSet)).c_str());
 }
 
 // Quietly: the game runs the level change itself.

@@ -2,6 +2,7 @@
 // The splash screen and its logo animation.
 #include "frmSplash.h"
 
+#include "Captions.h"
 #include "ControlIds.h"
 #include "Controls.h"
 #include "Dpi.h"
@@ -57,8 +58,8 @@ void frmSplash::Show() {
         windowClass.lpszClassName = kSplashClass;
         RegisterClassExW(&windowClass);
     }
-    CreateWindowExW(0, kSplashClass, widen(splash::kCaption).c_str(), kSplashStyle, 0, 0, 0, 0,
-                    nullptr, nullptr, instance_, this);
+    CreateWindowExW(0, kSplashClass, widen(ui::windowTitle(splash::kCaption)).c_str(), kSplashStyle,
+                    0, 0, 0, 0, nullptr, nullptr, instance_, this);
     createControls(window_, kSplashIds);
     placeAt(dpiOf(window_));
     SetTimer(window_, timerId(), ui::SplashTimeline::kTickMilliseconds, nullptr);

@@ -2,7 +2,9 @@
 # cmake -P script run by the targets windows-installer (WHAT=installer) and
 # windows-zip (WHAT=zip): gathers the files, then writes the installer with
 # wixl or the zip with CMake's own archiver.
-# Arguments (-D): WHAT PROGRAM HELP LICENCE WORK, then ICON WXS MSI for the
+# Arguments (-D): WHAT PROGRAM HELP LICENCE WORK, optionally HELP_DIR and
+# HELP_LANGUAGES (the translated help pages, HELP_DIR/LANG/Tenebrix.hlp, the
+# languages separated by commas), then ICON WXS MSI for the
 # installer, README PACKAGE_NAME ZIP for the zip. VERSION, the installer's
 # version (major.minor.patch), is the project's; the package tests make
 # installers of other versions from the same files with it.
@@ -10,6 +12,7 @@
 # The release date of every file in the zip, so the same sources always make
 # the same zip.
 set(fixed_time "2026-01-01 00:00:00Z")
+string(REPLACE "," ";" HELP_LANGUAGES "${HELP_LANGUAGES}")
 
 function(gather folder)
   file(REMOVE_RECURSE ${folder})
@@ -17,7 +20,17 @@ function(gather folder)
   file(COPY_FILE ${PROGRAM} ${folder}/TENEBRIX.exe)
   file(COPY_FILE ${HELP} ${folder}/Tenebrix.hlp)
   file(COPY_FILE ${LICENCE} ${folder}/COPYING.txt)
+  foreach(language ${HELP_LANGUAGES})
+    file(MAKE_DIRECTORY ${folder}/${language})
+    file(COPY_FILE ${HELP_DIR}/${language}/Tenebrix.hlp ${folder}/${language}/Tenebrix.hlp)
+  endforeach()
 endfunction()
+
+# The translated help pages beside the program, LANG/Tenebrix.hlp.
+set(help_pages)
+foreach(language ${HELP_LANGUAGES})
+  list(APPEND help_pages ${language}/Tenebrix.hlp)
+endforeach()
 
 if(WHAT STREQUAL "installer")
   # Looked up when the installer is made, so a wixl installed after the
@@ -32,7 +45,7 @@ if(WHAT STREQUAL "installer")
   gather(${msi_files})
   file(COPY_FILE ${ICON} ${msi_files}/Tenebrix.ico)
   set(bytes 0)
-  foreach(name TENEBRIX.exe Tenebrix.hlp COPYING.txt)
+  foreach(name TENEBRIX.exe Tenebrix.hlp COPYING.txt ${help_pages})
     file(SIZE ${msi_files}/${name} size)
     math(EXPR bytes "${bytes} + ${size}")
   endforeach()
@@ -60,7 +73,7 @@ elseif(WHAT STREQUAL "zip")
   file(COPY_FILE ${README} ${zip_root}/${PACKAGE_NAME}/README.txt)
   file(REMOVE ${ZIP})
   set(entries)
-  foreach(name TENEBRIX.exe Tenebrix.hlp COPYING.txt README.txt)
+  foreach(name TENEBRIX.exe Tenebrix.hlp COPYING.txt README.txt ${help_pages})
     list(APPEND entries ${PACKAGE_NAME}/${name})
   endforeach()
   execute_process(
