@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Game.h"
+#include "OrdinaryMove.h"
 #include "PatternTable.h"
 #include "PictureBox.h"
 #include "QtForms.h"
@@ -48,17 +49,6 @@ void click(QWidget* tile) {
                         Qt::NoModifier);
     QApplication::sendEvent(tile, &press);
     QApplication::sendEvent(tile, &release);
-}
-
-// A tile whose move leaves some tile lit: a win would time its message and
-// the next puzzle as well.
-int ordinaryMove(const Game& game, std::mt19937& chance) {
-    std::uniform_int_distribution<int> anyTile(1, kTileCount);
-    for (;;) {
-        const int tile = anyTile(chance);
-        if ((game.currentValue() ^ moveMask(game.settings().mode, tile)) != kSolvedBoard)
-            return tile;
-    }
 }
 
 double percentile(std::vector<double> samples, double fraction) {
@@ -95,7 +85,8 @@ int main(int argc, char* argv[]) {
     int undrawn = 0;
     QElapsedTimer clock;
     for (int i = 0; i < kWarmUpClicks + clicks; ++i) {
-        QWidget* tile = tiles[static_cast<std::size_t>(ordinaryMove(window.game(), chance) - 1)];
+        QWidget* tile =
+            tiles[static_cast<std::size_t>(bench::ordinaryMove(window.game(), chance) - 1)];
         const int paintsBefore = counter.paints;
         clock.start();
         click(tile);

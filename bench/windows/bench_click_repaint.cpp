@@ -18,6 +18,7 @@
 #include "ControlIds.h"
 #include "Game.h"
 #include "Module1.h"
+#include "OrdinaryMove.h"
 #include "PatternTable.h"
 #include "RandomSource.h"
 #include "SystemServices.h"
@@ -58,17 +59,6 @@ LRESULT CALLBACK countPaints(HWND window, UINT message, WPARAM wParam, LPARAM lP
                              DWORD_PTR) {
     if (message == WM_PAINT) ++tilePaints;
     return DefSubclassProc(window, message, wParam, lParam);
-}
-
-// A tile whose move leaves some tile lit: a win would time its message and
-// the next puzzle as well.
-int ordinaryMove(const Game& game, std::mt19937& chance) {
-    std::uniform_int_distribution<int> anyTile(1, kTileCount);
-    for (;;) {
-        const int tile = anyTile(chance);
-        if ((game.currentValue() ^ moveMask(game.settings().mode, tile)) != kSolvedBoard)
-            return tile;
-    }
 }
 
 void click(HWND tile) {
@@ -120,7 +110,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> micros;
     int undrawn = 0;
     for (int i = 0; i < kWarmUpClicks + clicks; ++i) {
-        HWND tile = window.control("picTile", ordinaryMove(window.game(), chance));
+        HWND tile = window.control("picTile", bench::ordinaryMove(window.game(), chance));
         const int paintsBefore = tilePaints;
         QueryPerformanceCounter(&before);
         click(tile);
