@@ -44,6 +44,30 @@ ui::Key keyOf(int key) {
     }
 }
 
+// The key's Latin letter or digit, upper case: what Ctrl shortcuts go by.
+// Qt numbers the letter and digit keys by their upper-case characters,
+// whatever Shift makes of them; under a layout of another script the key
+// still has the Latin letter the system knows it by, where it says one.
+char latinLetterOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<char>(key);
+    const quint32 native = event.nativeVirtualKey();
+    return native < 0x80 ? ui::keyLetter(static_cast<char>(native)) : 0;
+}
+
+// The letter or digit the key typed in the player's layout, any script:
+// what access keys go by. Whatever else it typed (a control character
+// under Ctrl, a sign) is none.
+char32_t typedCharacterOf(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty()) return 0;
+    const char32_t first = text.at(0).isHighSurrogate() && text.size() > 1
+                               ? QChar::surrogateToUcs4(text.at(0), text.at(1))
+                               : text.at(0).unicode();
+    return QChar::isLetterOrNumber(first) ? first : 0;
+}
+
 }  // namespace
 
 ui::KeyPress keyPressOf(const QKeyEvent& event) {
@@ -55,12 +79,11 @@ ui::KeyPress keyPressOf(const QKeyEvent& event) {
     press.shift = held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab;
     press.repeat = event.isAutoRepeat();
     if (held.testFlag(Qt::MetaModifier)) return press;
-    // Qt numbers the letter and digit keys by their upper-case characters,
-    // whatever Shift and the keyboard's layout make of them.
     const int key = event.key();
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+    press.letter = latinLetterOf(event);
+    press.character = typedCharacterOf(event);
+    if (press.letter != 0 || press.character != 0) {
         press.key = ui::Key::Letter;
-        press.letter = static_cast<char>(key);
         return press;
     }
     press.key = keyOf(key);

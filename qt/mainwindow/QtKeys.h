@@ -11,7 +11,9 @@ class QKeyEvent;
 namespace tenebrix::qt {
 
 // The keypad's own flag is no modifier: its Enter is Enter. A key held with
-// the Meta (logo) key is the desktop's, never the game's: Key::Other.
+// the Meta (logo) key is the desktop's, never the game's: Key::Other. A key
+// that typed a letter or digit of any script is Key::Letter, with the
+// character it typed and its Latin letter where Qt knows one (Keys.h).
 ui::KeyPress keyPressOf(const QKeyEvent& event);
 
 }  // namespace tenebrix::qt

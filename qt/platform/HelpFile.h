@@ -15,13 +15,19 @@ namespace tenebrix::platform {
 // The name the main window's form gives it.
 inline constexpr const char* kHelpFileName = forms::frmMain::kHelpFileName;
 
-// The help file as built in; empty for a build without one.
-QString helpFilePath();
+// The help file as built in, in the player's `language` ("de", as the
+// catalogue's folder is named) where there is a page for it, else the
+// English one; empty for a build without one. A translated page lies in a
+// folder named after its language beside the English one ("de/Tenebrix.hlp").
+QString helpFilePath(const QString& language = {});
 
 // The help file next to the program in `programDir` (the build tree keeps
-// it there), else the one in the installed data folder relative to it
-// (`relativeDataDir`, e.g. ../share/tenebrix). When neither exists the first
-// is returned, so the viewer can say which file it missed.
-QString helpFileBesideProgram(const QString& programDir, const QString& relativeDataDir);
+// it there, its translations in help/LANG/), else the one in the installed
+// data folder relative to it (`relativeDataDir`, e.g. ../share/tenebrix,
+// translations in LANG/). The page in `language` comes first where there is
+// one. When no file exists the English one beside the program is returned,
+// so the viewer can say which file it missed.
+QString helpFileBesideProgram(const QString& programDir, const QString& relativeDataDir,
+                              const QString& language = {});
 
 }  // namespace tenebrix::platform

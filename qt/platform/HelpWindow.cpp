@@ -13,6 +13,9 @@
 #include <QWidget>
 #include <algorithm>
 #include <optional>
+#include <string>
+
+#include "Translate.h"
 
 namespace tenebrix::platform {
 
@@ -81,7 +84,8 @@ void HelpWindow::showContents(QWidget* owner, const QString& helpFile) {
 void HelpWindow::createWindow(QWidget* owner) {
     m_window = std::make_unique<QWidget>();
     m_window->setObjectName(QStringLiteral("helpWindow"));
-    m_window->setWindowTitle(tr("Tenebrix Help"));
+    // TRANSLATORS: Title of the help viewer's window (Linux).
+    m_window->setWindowTitle(QString::fromStdString(i18n::tr("Tenebrix Help")));
     m_window->setAttribute(Qt::WA_QuitOnClose, false);
     m_window->resize(kWindowSize);
     if (owner) {
@@ -98,8 +102,11 @@ void HelpWindow::createWindow(QWidget* owner) {
 void HelpWindow::load(const QString& helpFile) {
     const auto text = readHelpText(helpFile);
     if (!text) {
-        m_browser->setPlainText(
-            tr("The help file %1 could not be opened.").arg(QDir::toNativeSeparators(helpFile)));
+        // TRANSLATORS: Help viewer (Linux): %1 is the help file's path.
+        // xgettext:qt-format
+        const std::string unread = i18n::tr("The help file %1 could not be opened.");
+        m_browser->setPlainText(QString::fromStdString(unread).replace(
+            QLatin1String("%1"), QDir::toNativeSeparators(helpFile)));
         return;
     }
     m_browser->setSearchPaths({QFileInfo(helpFile).absolutePath()});

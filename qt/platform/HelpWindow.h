@@ -3,7 +3,7 @@
 // the help file from its contents page.
 #pragma once
 
-#include <QCoreApplication>
+#include <QString>
 #include <memory>
 
 #include "HelpViewer.h"
@@ -13,8 +13,6 @@ class QTextBrowser;
 namespace tenebrix::platform {
 
 class HelpWindow : public HelpViewer {
-    Q_DECLARE_TR_FUNCTIONS(tenebrix::platform::HelpWindow)
-
   public:
     HelpWindow();
     ~HelpWindow() override;

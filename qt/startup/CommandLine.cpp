@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "Translate.h"
 #include "VersionLine.h"
 
 namespace tenebrix::startup {
@@ -63,16 +64,20 @@ Reading read(const std::vector<std::string>& arguments, QtOptions qt) {
         if (argument == "--help" || argument == "-h") return {Reading::Action::ShowHelp, {}};
         if (argument == "--version") return {Reading::Action::ShowVersion, {}};
         if (!argument.starts_with('-') || argument == "-")
-            return refusal("unexpected argument '" + arguments[i] + "'");
+            // TRANSLATORS: Command-line error: %1 is what the player typed.
+            // xgettext:qt-format
+            return refusal(i18n::format(i18n::tr("unexpected argument '%1'"), {arguments[i]}));
         const std::string_view option = asQtSpells(argument);
         if (qtStillPresent && isOneOf(option, kQtOptionsWithValue)) {
             if (i + 1 == arguments.size())
-                return refusal("option '" + arguments[i] + "' needs a value");
+                // xgettext:qt-format
+                return refusal(i18n::format(i18n::tr("option '%1' needs a value"), {arguments[i]}));
             ++i;
             continue;
         }
         if (qtStillPresent && (isOneOf(option, kQtSwitches) || hasJoinedQtValue(option))) continue;
-        return refusal("unknown option '" + arguments[i] + "'");
+        // xgettext:qt-format
+        return refusal(i18n::format(i18n::tr("unknown option '%1'"), {arguments[i]}));
     }
     return {};
 }
@@ -84,14 +89,22 @@ std::string versionText() {
 }
 
 std::string usageText() {
-    return "Usage: tenebrix [--help | --version] [Qt options]\n"
-           "A puzzle game: turn every tile dark.\n"
-           "\n"
-           "  -h, --help   show this help and exit\n"
-           "  --version    show the version and exit\n"
-           "\n"
-           "Qt's own options work as well, for example -platform NAME, -style NAME,\n"
-           "-geometry WIDTHxHEIGHT+X+Y or -reverse; see tenebrix(6).\n";
+    // The option names stay as they are; the columns line up in every language.
+    return
+        // TRANSLATORS: The command line's help (tenebrix --help); keep the option
+        // names as they are. The first line is the usage line.
+        i18n::tr("Usage: tenebrix [--help | --version] [Qt options]") + '\n' +
+        i18n::tr("A puzzle game: turn every tile dark.") + "\n\n  -h, --help   " +
+        // TRANSLATORS: tenebrix --help: what -h / --help does.
+        i18n::tr("show this help and exit") + "\n  --version    " +
+        // TRANSLATORS: tenebrix --help: what --version does.
+        i18n::tr("show the version and exit") + "\n\n" +
+        // TRANSLATORS: tenebrix --help: keep the option names and NAME,
+        // WIDTHxHEIGHT+X+Y as they are.
+        i18n::tr(
+            "Qt's own options work as well, for example -platform NAME, -style NAME,\n"
+            "-geometry WIDTHxHEIGHT+X+Y or -reverse; see tenebrix(6).") +
+        '\n';
 }
 
 std::optional<int> answerCommandLine(const std::vector<std::string>& arguments, QtOptions qt,

@@ -2,6 +2,7 @@
 // The program's entry: the splash screen, which hands over to the game.
 #include <QApplication>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "ModalMessageBox.h"
 #include "Module1.h"
 #include "PictureImages.h"
+#include "PlayersLanguage.h"
 #include "ProcessLauncher.h"
 #include "QSettingsStore.h"
 #include "QtLocalClock.h"
@@ -33,6 +35,9 @@ std::vector<std::string> argumentsAfterProgramName(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     startup::markMainStarted();
+    // The player's language comes first: --help already speaks it.
+    const std::optional<std::string> language = startup::loadPlayersCatalogue(
+        &startup::processEnvironment, startup::programFolder(argc > 0 ? argv[0] : nullptr));
     // --help and --version are answered before QApplication exists, as it
     // needs a display; so is any option that neither the game nor Qt knows.
     if (const auto exitCode =
@@ -56,8 +61,10 @@ int main(int argc, char* argv[]) {
     qt::ModalMessageBox messages;
     const auto registry = platform::makeSystemRegistry();
     platform::ProcessLauncher launcher;
-    const qt::MainWindowServices services{random,     settingsStore, clock,
-                                          helpViewer, messages,      platform::helpFilePath()};
+    const qt::MainWindowServices services{
+        random,   settingsStore,
+        clock,    helpViewer,
+        messages, platform::helpFilePath(QString::fromStdString(language.value_or(std::string())))};
 
     startup::Main([&] {
         auto* window = new qt::frmMain(services);

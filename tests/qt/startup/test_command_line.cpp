@@ -52,6 +52,33 @@ class CommandLineTest : public QObject {
         row("game starts with Qt options", {"-platform", "offscreen", "-style", "Fusion"}, 0,
             "main window loaded; help file: ");
     }
+
+    // The player's language is in use from the start: --help and a refusal
+    // speak it, and the game opens the help page in it. Under C the texts
+    // are English.
+    void speaksThePlayersLanguage() {
+        QTemporaryDir home;
+        const auto run = [&home](const QString& language, const QStringList& arguments) {
+            QProcessEnvironment environment;
+            for (const char* folder : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+                environment.insert(folder, home.path());
+            environment.insert("TENEBRIX_SELFTEST", "1");
+            environment.insert("LANGUAGE", language);
+            environment.insert("LANG", language == "C" ? "C" : language + "_DE.UTF-8");
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(TENEBRIX_PROGRAM, arguments);
+            program.waitForFinished(60000);
+            return QString::fromUtf8(program.readAllStandardOutput() +
+                                     program.readAllStandardError());
+        };
+        QVERIFY(run("de", {"--help"}).startsWith("Aufruf: tenebrix "));
+        QVERIFY(run("de", {"--bogus"}).startsWith("tenebrix: unbekannte Option „--bogus“\n"));
+        QVERIFY(run("C", {"--help"}).startsWith("Usage: tenebrix "));
+        const QString started = run("de", {"-platform", "offscreen"});
+        QVERIFY2(started.contains("/help/de/Tenebrix.hlp (found)"), qPrintable(started));
+    }
+
     // No DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM; a scratch home takes the window placement
     // written when the game closes. Only a game that starts runs its self-test.
 };
