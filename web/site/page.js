@@ -336,12 +336,13 @@ var tenebrixPage = (() => {
   // The player's language: the game picks its catalogue from the
   // browser's languages (a "lang" in the address first, for trying one
   // out) and the page fetches that one file; English needs none. Without
-  // it, on any failure, the game speaks English.
-  async function loadLanguage(module) {
+  // it, on any failure, the game speaks English. The catalogue's address
+  // once it is in use, else empty.
+  function cataloguePath(module) {
     const asked = [new URLSearchParams(location.search).get("lang"), ...(navigator.languages ?? [])];
-    const path = module.ccall("tenebrix_catalogue_path", "string", ["string"],
-                              [asked.filter(Boolean).join(",")]);
-    if (!path) return "";
+    return module.ccall("tenebrix_catalogue_path", "string", ["string"], [asked.filter(Boolean).join(",")]);
+  }
+  async function loadCatalogue(module, path) {
     try {
       const response = await fetch(path);
       if (!response.ok) return "";
@@ -350,6 +351,15 @@ var tenebrixPage = (() => {
     } catch (error) {  // offline with nothing kept, or blocked: English
       return "";
     }
+  }
+  // English starts at once; another language once its catalogue is in.
+  function startInLanguage(module) {
+    const path = cataloguePath(module);
+    const started = (loaded) => {
+      languageLoaded(loaded);
+      start(module);
+    };
+    if (path) loadCatalogue(module, path).then(started); else started("");
   }
 
   function start(module) {
@@ -399,10 +409,7 @@ var tenebrixPage = (() => {
 
   showEarlyPictures();
   try {
-    TenebrixModule().then((module) => loadLanguage(module).then((path) => {
-      languageLoaded(path);
-      start(module);
-    }), (error) => {
+    TenebrixModule().then(startInLanguage, (error) => {
       languageLoaded("");
       cannotStart(error);
     });
