@@ -6,6 +6,7 @@
 #include "Markup.h"
 #include "MessageBox.h"
 #include "PageMarkup.h"
+#include "PageNotices.h"
 
 namespace tenebrix::web {
 
@@ -16,8 +17,8 @@ namespace {
 std::string titleBar(const std::string& captionId, const std::string& caption, bool closeBox) {
     return "<div class=\"titlebar\"><span id=\"" + captionId + "\" class=\"title\">" +
            escapeHtml(caption) + "</span>" +
-           (closeBox ? "<button type=\"button\" class=\"closebox\" aria-label=\"Close\" "
-                       "tabindex=\"-1\"></button>"
+           (closeBox ? "<button type=\"button\" class=\"closebox\" aria-label=\"" +
+                           escapeHtml(closeBoxName()) + "\" tabindex=\"-1\"></button>"
                      : "") +
            "</div>\n";
 }
@@ -46,7 +47,9 @@ std::string messageBoxMarkup() {
            "aria-labelledby=\"msgTitle\" aria-describedby=\"msgText\">\n" +
            titleBar("msgTitle", "", false) +
            "<div class=\"msgbody\"><div id=\"msgIcon\" class=\"infoicon\" role=\"img\" "
-           "aria-label=\"Information\" hidden>i</div><div id=\"msgText\" class=\"msgtext\"></div>"
+           "aria-label=\"" +
+           escapeHtml(informationIconName()) +
+           "\" hidden>i</div><div id=\"msgText\" class=\"msgtext\"></div>"
            "</div>\n<div class=\"msgbuttons\">" +
            messageButton(kMessageOkId, "OK") + messageButton(kMessageYesId, "&Yes") +
            messageButton(kMessageNoId, "&No") + "</div>\n</dialog>\n";

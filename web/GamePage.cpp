@@ -8,8 +8,8 @@
 #include "Markup.h"
 #include "Page.h"
 #include "PageMarkup.h"
+#include "PageNotices.h"
 #include "ProgramIcon.h"
-#include "Translate.h"
 
 namespace tenebrix::web {
 
@@ -39,19 +39,10 @@ std::string hexColour(const pictures::Rgba& pixel) {
 // What the page says in place of the game when the game cannot run, or has
 // ended: one plain notice in the middle of the page.
 std::string notices() {
-    // TRANSLATORS: shown on the web page instead of the game when the
-    // browser runs no JavaScript.
-    const std::string noScript =
-        i18n::tr("Tenebrix needs JavaScript. Turn it on and load this page again.");
-    // TRANSLATORS: shown on the web page when the browser could not load or
-    // run the game's program (blocked, switched off, or a browser too old).
-    const std::string noProgram = i18n::tr(
-        "Tenebrix cannot start: this browser did not load its program (WebAssembly). Load the "
-        "page again or try a current browser.");
-    // TRANSLATORS: shown on the web page after File > Exit when the browser
-    // keeps the tab open; the button under it starts the game again.
-    const std::string ended = i18n::tr("Tenebrix has ended.");
-    const std::string playAgain = i18n::tr("Play Again");
+    const std::string noScript = noScriptNotice();
+    const std::string noProgram = noProgramNotice();
+    const std::string ended = endedNotice();
+    const std::string playAgain = playAgainCaption();
     return "<noscript><p class=\"notice form-font\">" + escapeHtml(noScript) +
            "</p></noscript>\n<p id=\"" + std::string(kNoProgramId) +
            "\" class=\"notice form-font\" role=\"alert\" hidden>" + escapeHtml(noProgram) +

@@ -12,6 +12,17 @@
 EM_JS(void, js_set_text, (const char* id, const char* text), {
     tenebrixPage.setText(UTF8ToString(id), UTF8ToString(text));
 });
+EM_JS(void, js_set_caption, (const char* id, const char* part, const char* before, const char* key,
+                             const char* after), {
+    tenebrixPage.setCaption(UTF8ToString(id), UTF8ToString(part), UTF8ToString(before),
+                            UTF8ToString(key), UTF8ToString(after));
+});
+EM_JS(void, js_set_attribute, (const char* id, const char* part, const char* name, const char* value), {
+    tenebrixPage.setAttribute(UTF8ToString(id), UTF8ToString(part), UTF8ToString(name), UTF8ToString(value));
+});
+EM_JS(void, js_set_document, (const char* language, const char* title), {
+    tenebrixPage.setDocument(UTF8ToString(language), UTF8ToString(title));
+});
 EM_JS(void, js_set_visible, (const char* id, int visible), {
     tenebrixPage.setVisible(UTF8ToString(id), visible !== 0);
 });
@@ -67,9 +78,10 @@ EM_ASYNC_JS(int, js_next_message_event, (), {
     tenebrixPage.messageEvent = await tenebrixPage.nextMessageEvent();
     return tenebrixPage.messageEvent.kind === "key" ? 1 : 0;
 });
-EM_JS(char*, js_message_event_text, (int key), {
+// 0: the element, 1: the key, 2: the key's place (KeyboardEvent.code).
+EM_JS(char*, js_message_event_text, (int field), {
     const event = tenebrixPage.messageEvent;
-    const text = (key ? event.key : event.element) || "";
+    const text = [event.element, event.key, event.code][field] || "";
     const size = lengthBytesUTF8(text) + 1;
     const copy = _malloc(size);
     stringToUTF8(text, copy, size);
@@ -80,13 +92,8 @@ EM_JS(int, js_message_event_modifiers, (), {
     return (event.altKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.shiftKey ? 4 : 0) | (event.repeat ? 8 : 0);
 });
 EM_JS(void, js_close_message, (), { tenebrixPage.closeMessage(); });
-EM_JS(char*, js_open_help, (const char* path), {
-    const failure = tenebrixPage.openHelp(UTF8ToString(path));
-    if (!failure) return 0;
-    const size = lengthBytesUTF8(failure) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(failure, copy, size);
-    return copy;
+EM_JS(int, js_open_help, (const char* path), {
+    return tenebrixPage.openHelp(UTF8ToString(path)) ? 1 : 0;
 });
 EM_JS(void, js_set_timer, (int timer, int milliseconds), {
     tenebrixPage.setTimer(timer, milliseconds);
@@ -136,6 +143,17 @@ std::string taken(char* copy) {
 
 void JsPage::setText(const std::string& id, const std::string& text) {
     js_set_text(id.c_str(), text.c_str());
+}
+void JsPage::setCaption(const std::string& id, const std::string& part, const std::string& before,
+                        const std::string& key, const std::string& after) {
+    js_set_caption(id.c_str(), part.c_str(), before.c_str(), key.c_str(), after.c_str());
+}
+void JsPage::setAttribute(const std::string& id, const std::string& part, const std::string& name,
+                          const std::string& value) {
+    js_set_attribute(id.c_str(), part.c_str(), name.c_str(), value.c_str());
+}
+void JsPage::setDocument(const std::string& language, const std::string& title) {
+    js_set_document(language.c_str(), title.c_str());
 }
 void JsPage::setVisible(const std::string& id, bool visible) {
     js_set_visible(id.c_str(), visible);
@@ -201,6 +219,7 @@ MessageEvent JsPage::nextMessageEvent() {
     event.kind = js_next_message_event() ? MessageEvent::Kind::Key : MessageEvent::Kind::Click;
     event.element = taken(js_message_event_text(0));
     event.key = taken(js_message_event_text(1));
+    event.code = taken(js_message_event_text(2));
     const int modifiers = js_message_event_modifiers();
     event.alt = (modifiers & 1) != 0;
     event.ctrl = (modifiers & 2) != 0;
@@ -213,8 +232,8 @@ void JsPage::closeMessage() {
     js_close_message();
 }
 
-std::string JsPage::openHelp(const std::string& path) {
-    return taken(js_open_help(path.c_str()));
+bool JsPage::openHelp(const std::string& path) {
+    return js_open_help(path.c_str()) != 0;
 }
 
 void JsPage::setTimer(Timer timer, int milliseconds) {

@@ -10,6 +10,11 @@ namespace tenebrix::web {
 class JsPage final : public Page {
   public:
     void setText(const std::string& id, const std::string& text) override;
+    void setCaption(const std::string& id, const std::string& part, const std::string& before,
+                    const std::string& key, const std::string& after) override;
+    void setAttribute(const std::string& id, const std::string& part, const std::string& name,
+                      const std::string& value) override;
+    void setDocument(const std::string& language, const std::string& title) override;
     void setVisible(const std::string& id, bool visible) override;
     void setChecked(const std::string& id, bool checked) override;
     void setBackColour(const std::string& id, Colour colour) override;
@@ -29,7 +34,7 @@ class JsPage final : public Page {
     void openMessage(const Message& message) override;
     MessageEvent nextMessageEvent() override;
     void closeMessage() override;
-    std::string openHelp(const std::string& path) override;
+    bool openHelp(const std::string& path) override;
     void setTimer(Timer timer, int milliseconds) override;
     bool saveSetting(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& value) override;

@@ -8,6 +8,7 @@
 #include "Markup.h"
 #include "Page.h"
 #include "PageMarkup.h"
+#include "PageNotices.h"
 
 namespace tenebrix::web {
 
@@ -62,7 +63,8 @@ std::string mainWindowMarkup() {
 }
 
 std::string menuBarMarkup() {
-    std::string out = "<div class=\"menubar\" role=\"menubar\" aria-label=\"Menu bar\">\n";
+    std::string out =
+        "<div class=\"menubar\" role=\"menubar\"" + attribute("aria-label", menuBarName()) + ">\n";
     for (const forms::Menu& menu : forms::kMainMenu) out += menuMarkup(menu);
     return out + "</div>\n";
 }

@@ -3,6 +3,7 @@
 #include "MainWindowPage.h"
 
 #include "CaptionLabels.h"
+#include "Captions.h"
 #include "ControlNames.h"
 #include "MainWindowForm.h"
 #include "MenuLookup.h"
@@ -10,6 +11,7 @@
 #include "Page.h"
 #include "Settings.h"
 #include "TilePictures.h"
+#include "Translate.h"
 
 namespace tenebrix::web {
 
@@ -44,7 +46,7 @@ void MainWindowPage::showTiles(const TileStates& lit) {
             view.picture = picture;
         }
         if (!view.named || isLit != view.lit) {
-            page_.setAccessibleName(tileIds_[n - 1], forms::tileAccessibleName(n, isLit));
+            page_.setAccessibleName(tileIds_[n - 1], ui::tileName(n, isLit));
             view.lit = isLit;
             view.named = true;
         }
@@ -82,7 +84,7 @@ void MainWindowPage::showTileSet(int tileSet) {
     darkPicture_ = pictures::darkPictureOf(tileSet);
     page_.showPicture(frm::control("PicOn").name, litPicture_);
     page_.showPicture(frm::control("picOff").name, darkPicture_);
-    page_.setText(frm::control("lblTileSet").name, pictures::tilePictureText(darkPicture_));
+    page_.setText(frm::control("lblTileSet").name, ui::tileSetCaption(tileSet));
 }
 
 // Quietly: the game runs the level's change reaction itself.
@@ -149,9 +151,10 @@ void MainWindowPage::showAboutBox() {
 }
 
 std::optional<std::string> MainWindowPage::openHelp(const std::string& path) {
-    std::string failure = page_.openHelp(path);
-    if (failure.empty()) return std::nullopt;
-    return failure;
+    if (page_.openHelp(path)) return std::nullopt;
+    // TRANSLATORS: Browser version: shown when the browser refuses to open
+    // the help page in a new tab (a pop-up blocker).
+    return i18n::tr("The browser did not open the help page in a new tab.");
 }
 
 void MainWindowPage::closeWindow() {

@@ -2,7 +2,7 @@
 // Small helpers for writing the page's HTML.
 #include "Markup.h"
 
-#include <cctype>
+#include "AccessKey.h"
 
 namespace tenebrix::web {
 
@@ -43,45 +43,65 @@ std::string sizeStyle(int widthTwips, int heightTwips) {
     return "width:" + px(widthTwips) + ";height:" + px(heightTwips);
 }
 
-// Walks the caption, giving each plain character, and the marked one
-// wrapped, to `emit`.
-template <typename Emit>
-static void walkCaption(const std::string& caption, Emit emit) {
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        const bool marker = caption[i] == '&' && i + 1 < caption.size();
-        if (marker && caption[i + 1] == '&') {
-            emit('&', false);
-            ++i;
-        } else if (marker) {
-            emit(caption[++i], true);
+CaptionParts captionParts(std::string_view caption) {
+    CaptionParts parts;
+    std::string* into = &parts.before;
+    for (std::size_t at = 0; at < caption.size();) {
+        const bool marker = caption[at] == '&' && at + 1 < caption.size();
+        if (marker && caption[at + 1] == '&') {
+            *into += '&';
+            at += 2;
+        } else if (marker && into == &parts.before) {
+            // The whole character after the first marker, in any script.
+            const std::size_t from = ++at;
+            forms::nextCodePoint(caption, at);
+            parts.key = caption.substr(from, at - from);
+            into = &parts.after;
         } else {
-            emit(caption[i], false);
+            // A character of several bytes is copied whole.
+            const std::size_t from = at;
+            forms::nextCodePoint(caption, at);
+            *into += caption.substr(from, at - from);
         }
     }
+    return parts;
 }
 
 std::string captionHtml(const std::string& caption) {
-    std::string out;
-    walkCaption(caption, [&out](char c, bool marked) {
-        const std::string text = escapeHtml(std::string(1, c));
-        out += marked ? "<u>" + text + "</u>" : text;
-    });
-    return out;
+    const CaptionParts parts = captionParts(caption);
+    if (parts.key.empty()) return escapeHtml(parts.before);
+    return escapeHtml(parts.before) + "<u>" + escapeHtml(parts.key) + "</u>" +
+           escapeHtml(parts.after);
 }
 
 std::string captionText(const std::string& caption) {
-    std::string out;
-    walkCaption(caption, [&out](char c, bool) { out += c; });
-    return out;
+    const CaptionParts parts = captionParts(caption);
+    return parts.before + parts.key + parts.after;
 }
 
 std::string accessKey(const std::string& caption) {
-    std::string key;
-    walkCaption(caption, [&key](char c, bool marked) {
-        if (marked && key.empty())
-            key = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-    });
-    return key;
+    return utf8(forms::accessKeyCharacter(caption));
+}
+
+std::string utf8(char32_t c) {
+    std::string out;
+    if (c == 0) return out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
 }
 
 }  // namespace tenebrix::web

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Twips.h"
 
@@ -17,12 +18,22 @@ std::string escapeHtml(const std::string& text);
 std::string placeStyle(const forms::TwipRect& place);
 std::string sizeStyle(int widthTwips, int heightTwips);
 
+// A caption split round its access key, in any script: "&Datei" -> "",
+// "D", "atei"; "ファイル(&F)" -> "ファイル(", "F", ")". "&&" is an ampersand;
+// a caption without a key is all `before`.
+struct CaptionParts {
+    std::string before, key, after;
+};
+CaptionParts captionParts(std::string_view caption);
+
 // "&New Puzzle" -> "<u>N</u>ew Puzzle": the letter after '&' underlined,
 // "&&" an ampersand.
 std::string captionHtml(const std::string& caption);
 // The caption as the player reads it: "&New Puzzle" -> "New Puzzle".
 std::string captionText(const std::string& caption);
-// The access key in upper case, or an empty text when there is none.
+// The access key in upper case ("N", "Ф"), or an empty text when there is none.
 std::string accessKey(const std::string& caption);
+// A character as UTF-8; empty for 0.
+std::string utf8(char32_t c);
 
 }  // namespace tenebrix::web

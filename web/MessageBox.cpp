@@ -28,8 +28,8 @@ std::optional<MessageAnswer> buttonAnswer(MessageButtons buttons, std::string_vi
 
 std::optional<MessageAnswer> messageAnswer(MessageButtons buttons, const MessageEvent& event) {
     if (event.kind == MessageEvent::Kind::Click) return buttonAnswer(buttons, event.element);
-    const ui::KeyPress key =
-        ui::keyPressFromName(event.key, event.alt, event.ctrl, event.shift, event.repeat);
+    const ui::KeyPress key = ui::keyPressFromName(event.key, event.code, event.alt, event.ctrl,
+                                                  event.shift, event.repeat);
     // The focus is on one of the box's buttons; should it be lost, the
     // first button, which has it when the box opens.
     const MessageAnswer first =

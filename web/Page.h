@@ -34,6 +34,7 @@ struct MessageEvent {
     std::string element;  // the button clicked, or the one in focus for a key
     std::string key;      // KeyboardEvent.key
     bool alt = false, ctrl = false, shift = false, repeat = false;
+    std::string code;  // KeyboardEvent.code: the key's place, whatever the layout
 };
 
 class Page {
@@ -41,6 +42,18 @@ class Page {
     virtual ~Page() = default;
 
     virtual void setText(const std::string& id, const std::string& text) = 0;
+    // A caption with its access key underlined: `before`, `key` (empty for
+    // none) and `after`, in the element `id` or in its part matched by the
+    // CSS selector `part` (empty for the element itself).
+    virtual void setCaption(const std::string& id, const std::string& part,
+                            const std::string& before, const std::string& key,
+                            const std::string& after) = 0;
+    // An attribute of the element `id` or of its `part`; an empty value
+    // removes it.
+    virtual void setAttribute(const std::string& id, const std::string& part,
+                              const std::string& name, const std::string& value) = 0;
+    // The document's language (a BCP 47 tag: "de", "pt-BR") and title.
+    virtual void setDocument(const std::string& language, const std::string& title) = 0;
     virtual void setVisible(const std::string& id, bool visible) = 0;
     // The check mark of a menu item.
     virtual void setChecked(const std::string& id, bool checked) = 0;
@@ -81,9 +94,9 @@ class Page {
     virtual MessageEvent nextMessageEvent() = 0;
     virtual void closeMessage() = 0;
 
-    // Opens the help page at its contents in a new tab; an empty answer
-    // when it opened, else what went wrong.
-    virtual std::string openHelp(const std::string& path) = 0;
+    // Opens the help page at its contents in a new tab; false when the
+    // browser refused (a pop-up blocker).
+    virtual bool openHelp(const std::string& path) = 0;
 
     // Calls the game's timer `timer` once after `milliseconds`, and again
     // after each further `milliseconds`, until set again; 0 stops it.

@@ -9,10 +9,9 @@
 
 #include "AboutForm.h"
 #include "MainWindowForm.h"
+#include "PageTexts.h"
 #include "PictureKeys.h"
 #include "SplashForm.h"
-#include "AboutForm.h"
-#include "MainWindowForm.h"
 #include "WindowKeys.h"
 
 namespace tenebrix::web {
@@ -70,6 +69,7 @@ WebGame::WebGame(Page& page, RandomSource& random, SystemAccess system, std::str
       about_(aboutView_, system.registry, system.launcher) {}
 
 void WebGame::start(double ratio) {
+    showPageTexts(page_);
     scale_ = pictureScaleFor(ratio);
     showSplashPictures(page_, scale_);
     splashView_.show();
@@ -128,8 +128,11 @@ void WebGame::showAboutBox() {
     aboutView_.show();
 }
 
-bool WebGame::keyDown(std::string_view name, bool alt, bool ctrl, bool shift, bool repeat) {
-    const ui::KeyPress key = ui::keyPressFromName(name, alt, ctrl, shift, repeat);
+bool WebGame::keyDown(std::string_view name, std::string_view code, bool alt, bool ctrl, bool shift,
+                      bool repeat) {
+    // The key's place gives its Latin letter under any layout: Ctrl+N and
+    // the English access keys work from a Russian keyboard too.
+    const ui::KeyPress key = ui::keyPressFromName(name, code, alt, ctrl, shift, repeat);
     if (aboutView_.isOpen()) return about_.keyDown(key, aboutView_.focusedControl());
     if (!mainShown_) {
         // Esc asks the splash to close; it is ignored like every other key.

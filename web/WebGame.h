@@ -48,9 +48,11 @@ class WebGame : private PageWindows {
     // A timer the game set on the page has gone off.
     void timer(Timer timer);
 
-    // A key pressed on the page (KeyboardEvent.key and its modifiers);
-    // true when a window took it, so the browser does nothing more with it.
-    bool keyDown(std::string_view key, bool alt, bool ctrl, bool shift, bool repeat);
+    // A key pressed on the page (KeyboardEvent.key, KeyboardEvent.code and
+    // the modifiers); true when a window took it, so the browser does
+    // nothing more with it.
+    bool keyDown(std::string_view key, std::string_view code, bool alt, bool ctrl, bool shift,
+                 bool repeat);
     // A click on the element `id`: a button or a tile.
     void click(std::string_view id);
     // The pointer moved, or a mouse button came up, over the element `id`.

@@ -85,20 +85,23 @@ async function clickTimes(browser, site) {
 const t = {after(cleanup) { this.cleanup = cleanup; }};
 const {browser, site} = await startBrowser(t, {gzip: true});
 try {
-  const {received, serverPaths} = await firstVisitNetwork(browser, site);
-  const total = received.reduce((sum, {bytes}) => sum + bytes, 0);
-  console.log(`First visit, Chromium's network log, gzip: ${(total / 1024).toFixed(1)} KiB in ${received.length} responses`);
-  for (const {url, by, bytes} of received.sort((a, b) => b.bytes - a.bytes))
-    console.log(`  ${url} (${by}): ${(bytes / 1024).toFixed(1)} KiB`);
-  // The worker's own script is fetched by the browser itself, outside
-  // both logs; the server's list shows it, and any other request missed.
-  const logged = received.map(({url}) => url);
-  const unlogged = [];
-  for (const asked of serverPaths) {
-    const at = logged.indexOf(asked);
-    if (at < 0) unlogged.push(asked); else logged.splice(at, 1);
+  // In English, which needs no catalogue, and in German, which fetches its own.
+  for (const locale of ['en-US', 'de-DE']) {
+    const {received, serverPaths} = await firstVisitNetwork(browser, site, {locale});
+    const total = received.reduce((sum, {bytes}) => sum + bytes, 0);
+    console.log(`First visit (${locale}), Chromium's network log, gzip: ${(total / 1024).toFixed(1)} KiB in ${received.length} responses`);
+    for (const {url, by, bytes} of received.sort((a, b) => b.bytes - a.bytes))
+      console.log(`  ${url} (${by}): ${(bytes / 1024).toFixed(1)} KiB`);
+    // The worker's own script is fetched by the browser itself, outside
+    // both logs; the server's list shows it, and any other request missed.
+    const logged = received.map(({url}) => url);
+    const unlogged = [];
+    for (const asked of serverPaths) {
+      const at = logged.indexOf(asked);
+      if (at < 0) unlogged.push(asked); else logged.splice(at, 1);
+    }
+    console.log(`  asked of the server but not in the log: ${unlogged.join(' ') || 'none'}`);
   }
-  console.log(`  asked of the server but not in the log: ${unlogged.join(' ') || 'none'}`);
 
   const visits = [];
   for (let run = 0; run < runs; ++run) visits.push(await firstVisit(browser, site));

@@ -16,6 +16,18 @@ namespace tenebrix::testing {
 
 struct RecordingPage : web::Page {
     void setText(const std::string& id, const std::string& value) override { text[id] = value; }
+    void setCaption(const std::string& id, const std::string& part, const std::string& before,
+                    const std::string& key, const std::string& after) override {
+        caption[id + part] = key.empty() ? before : before + "[" + key + "]" + after;
+    }
+    void setAttribute(const std::string& id, const std::string& part, const std::string& name,
+                      const std::string& value) override {
+        attribute[id + part + " " + name] = value;
+    }
+    void setDocument(const std::string& language, const std::string& title) override {
+        documentLanguage = language;
+        documentTitle = title;
+    }
     void setVisible(const std::string& id, bool shown) override { visible[id] = shown; }
     void setChecked(const std::string& id, bool on) override { checked[id] = on; }
     void setBackColour(const std::string& id, Colour colour) override { backColour[id] = colour; }
@@ -84,16 +96,16 @@ struct RecordingPage : web::Page {
         const char* button = answer == MessageAnswer::Yes  ? "msgYes"
                              : answer == MessageAnswer::No ? "msgNo"
                                                            : "msgOK";
-        return {web::MessageEvent::Kind::Click, button, "", false, false, false, false};
+        return {web::MessageEvent::Kind::Click, button, "", false, false, false, false, ""};
     }
     void closeMessage() override {
         messageOpen = false;
         focused.clear();
     }
 
-    std::string openHelp(const std::string& path) override {
+    bool openHelp(const std::string& path) override {
         helpOpened.push_back(path);
-        return helpFailure;
+        return !helpRefused;
     }
     void setTimer(web::Timer timer, int milliseconds) override {
         timers[timer] = milliseconds;
@@ -117,6 +129,11 @@ struct RecordingPage : web::Page {
     void exit() override { exited = true; }
 
     std::map<std::string, std::string> text;
+    // Captions by id and part, the key in brackets: "cmdHint" -> "[H]int".
+    std::map<std::string, std::string> caption;
+    // Attributes by id, part and name: "cmdHint aria-keyshortcuts".
+    std::map<std::string, std::string> attribute;
+    std::string documentLanguage, documentTitle;
     std::map<std::string, bool> visible;
     std::map<std::string, bool> checked;
     std::map<std::string, Colour> backColour;
@@ -139,7 +156,7 @@ struct RecordingPage : web::Page {
     int messageEvents = 0;
     bool messageOpen = false;
     std::vector<std::string> helpOpened;
-    std::string helpFailure;
+    bool helpRefused = false;
     std::map<web::Timer, int> timers;
     std::vector<int> timerLog;
     std::map<std::string, std::string> settings;

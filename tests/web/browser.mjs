@@ -30,12 +30,13 @@ export const LAUNCH = {executablePath: process.env.TENEBRIX_CHROMIUM ?? '/usr/bi
 // A browser with a fresh profile and a server for the site, closed by `t.after`.
 // With `persistent` the profile is a folder of its own rather than one of
 // the private kind, in which the browser installs no app: `browser` is then
-// the one context. With `gzip` the server compresses its answers.
-export async function startBrowser(t, {persistent = false, gzip = false} = {}) {
+// the one context, in the browser language `locale` if given. With `gzip`
+// the server compresses its answers.
+export async function startBrowser(t, {persistent = false, gzip = false, locale} = {}) {
   const site = await serveSite(SITE_DIR, {gzip});
   const profile = persistent && fs.mkdtempSync(path.join(os.tmpdir(), 'tenebrix-profile-'));
   const browser = persistent
-    ? await chromium.launchPersistentContext(profile, {...LAUNCH, viewport: VIEWPORT})
+    ? await chromium.launchPersistentContext(profile, {...LAUNCH, viewport: VIEWPORT, ...(locale && {locale})})
     : await chromium.launch(LAUNCH);
   if (persistent) browser.setDefaultTimeout(STEP_TIMEOUT_MS);
   t.after(async () => {

@@ -14,10 +14,15 @@ export const textOf = (page, id) => byId(page, id).textContent();
 // With `withoutProgram` the program (tenebrix.wasm) never arrives: its
 // download is held, neither answered nor failed. With
 // `after` the tab shows that address of the site first, so it has a history.
-export async function openGame(browser, site, {dpr = 1, pastSplash = true, withoutProgram = false, after} = {}) {
-  const context = browser.newContext ? await newContext(browser, {deviceScaleFactor: dpr}) : browser;
+// `locale` is the browser's language ("de-DE"); `prepare` is called with
+// the page before it opens (to hold or fail a download).
+export async function openGame(browser, site, {dpr = 1, pastSplash = true, withoutProgram = false, after, locale,
+                                               prepare} = {}) {
+  const context = browser.newContext
+    ? await newContext(browser, {deviceScaleFactor: dpr, ...(locale && {locale})}) : browser;
   const page = await context.newPage();
   if (withoutProgram) await page.route('**/tenebrix.wasm', () => {});
+  if (prepare) await prepare(page);
   const now = Date.now();
   await page.clock.install({time: now});
   await page.clock.pauseAt(now + 60_000);  // well ahead of the real time, however slow the machine

@@ -10,10 +10,11 @@
 import { newContext } from './browser.mjs';
 
 // Opens `site` in a fresh context and waits until the service worker has
-// filled its cache and the network has been quiet for `quietMs`. Returns
+// filled its cache and the network has been quiet for `quietMs`, the
+// browser speaking `locale` if given. Returns
 // [{url, by: 'page' | 'worker', bytes}] and the server's own list of paths.
-export async function firstVisitNetwork(browser, site, {quietMs = 1500} = {}) {
-  const context = await newContext(browser);
+export async function firstVisitNetwork(browser, site, {quietMs = 1500, locale} = {}) {
+  const context = await newContext(browser, locale ? {locale} : {});
   const page = await context.newPage();
   const session = await context.newCDPSession(page);
   const pending = new Map();  // `${by} ${requestId}` -> url of a response from the network

@@ -21,7 +21,7 @@
 
 using namespace tenebrix::web;
 
-TEST_CASE("captions: the access key underlined, escaped, ampersands doubled") {
+TEST_CASE("captions: the access key underlined in any script, escaped, ampersands doubled") {
     const struct {
         const char* caption;
         const char* html;
@@ -34,6 +34,10 @@ TEST_CASE("captions: the access key underlined, escaped, ampersands doubled") {
         {"Salt && &Pepper", "Salt &amp; <u>P</u>epper", "Salt & Pepper", "P"},
         {"&<", "<u>&lt;</u>", "<", "<"},
         {"end&", "end&amp;", "end&", ""},
+        // Other scripts: the whole character underlined, the key in upper case.
+        {"&файл", "<u>ф</u>айл", "файл", "Ф"},
+        {"ファイル(&F)", "ファイル(<u>F</u>)", "ファイル(F)", "F"},
+        {"&Ändern && Über", "<u>Ä</u>ndern &amp; Über", "Ändern & Über", "Ä"},
     };
     for (const auto& c : cases) {
         CAPTURE(std::string(c.caption));

@@ -12,7 +12,13 @@
 // The locale and time zone are fixed too, for the status bar, and the
 // pointer takes the same path every time.
 //
-// node tour.mjs SITE_DIR OUT_DIR [DEVICE_PIXEL_RATIO]
+// In another language (LANGUAGE: "de", "ja", "en@pseudo") the browser
+// speaks it (the pseudo-language, which no browser speaks, is asked for in
+// the address) and the stops are found by the windows' names, the keys by
+// the letters the captions underline, the board by its pictures, rather
+// than by their English texts.
+//
+// node tour.mjs SITE_DIR OUT_DIR [DEVICE_PIXEL_RATIO [LANGUAGE]]
 import { chromium } from 'playwright-core';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -26,10 +32,15 @@ const FIXED_TIME = new Date('2026-12-07T12:00:00Z');
 const VIEWPORT = {width: 640, height: 480};
 const STEP_TIMEOUT_MS = 15_000;
 
-const [siteDir, outDir, dprArgument = '1'] = process.argv.slice(2);
+const [siteDir, outDir, dprArgument = '1', language = 'en'] = process.argv.slice(2);
 const dpr = Number(dprArgument);
-if (!siteDir || !outDir || !(dpr > 0)) {
-  console.error('usage: node tour.mjs SITE_DIR OUT_DIR [DEVICE_PIXEL_RATIO]');
+const english = language === 'en';
+const pseudo = language.includes('@');
+// The browser's language: "de" -> "de-DE", "pt_BR" -> "pt-BR".
+const LOCALES = {en: 'en-US', de: 'de-DE', ja: 'ja-JP', ko: 'ko-KR', zh_CN: 'zh-CN', pt_BR: 'pt-BR'};
+const locale = pseudo ? 'en-US' : LOCALES[language] ?? language.replace('_', '-');
+if (!siteDir || !outDir || !(dpr > 0) || !/^[a-z]{2,3}(_[A-Z]{2})?(@[a-z]+)?$/.test(language)) {
+  console.error('usage: node tour.mjs SITE_DIR OUT_DIR [DEVICE_PIXEL_RATIO [LANGUAGE]]');
   process.exit(2);
 }
 if (!fs.existsSync(path.join(siteDir, 'index.html'))) {
@@ -99,10 +110,18 @@ function showsLitCell(image, box) {
 const logoFrames = (page) => page.evaluate(() => [0, 1, 2, 3, 4, 5].filter((k) =>
   document.getElementById(`picLogo(${k})`).checkVisibility()));
 
-// The board as the page names its tiles: bit t-1 set for a lit tile t.
+// The board as the page names its tiles: bit t-1 set for a lit tile t. In
+// another language, by the picture each tile shows: the tile sets' lit
+// pictures have odd numbers.
 async function readBoard(page) {
   let board = 0;
   for (const tile of TILES) {
+    if (!english) {
+      const key = await page.locator(`[id="picTile(${tile})"] canvas`).getAttribute('data-key');
+      check(/^\d+$/.test(key ?? ''), `tile ${tile} shows a picture`);
+      if (Number(key) % 2 === 1) board |= 1 << (tile - 1);
+      continue;
+    }
     const label = await byId(page, `picTile(${tile})`).getAttribute('aria-label');
     const match = /^Tile (\d+), (lit|dark)$/.exec(label ?? '');
     check(match && Number(match[1]) === tile, `tile ${tile} is named "${label}"`);
@@ -110,6 +129,9 @@ async function readBoard(page) {
   }
   return board;
 }
+
+// The letter a caption underlines: the key that runs it.
+const keyOf = (page, id) => page.locator(`[id="${id}"] u`).first().textContent();
 
 // The two distinct tiles whose moves (mode 1) turn the board dark.
 function solvingPair(board) {
@@ -148,17 +170,17 @@ async function closeMessage(page, key) {
   await page.locator('dialog#msgBox[open]').waitFor({state: 'detached'});
 }
 
-// The menu `title` dropped down with its first item in the focus.
-async function checkMenu(page, title) {
-  const state = await page.evaluate((title) => {
+// The menu `menu` dropped down with its first item in the focus.
+async function checkMenu(page, menu) {
+  const state = await page.evaluate(() => {
     const open = [...document.querySelectorAll('.menutitle')].filter((t) => t.getAttribute('aria-expanded') === 'true');
     const first = open[0]?.nextElementSibling.querySelector('.item');
-    return {open: open.map((t) => t.textContent),
+    return {open: open.map((t) => t.id),
             firstFocused: !!first && document.activeElement === first,
             shown: !!first && first.checkVisibility()};
-  }, title);
-  check(state.open.length === 1 && state.open[0].includes(title) && state.shown && state.firstFocused,
-        `the ${title} menu open with its first item highlighted (menus open: ${state.open.join(', ') || 'none'})`);
+  });
+  check(state.open.length === 1 && state.open[0] === menu && state.shown && state.firstFocused,
+        `the ${menu} menu open with its first item highlighted (menus open: ${state.open.join(', ') || 'none'})`);
 }
 async function closeMenu(page) {
   await page.keyboard.press('Escape');
@@ -168,8 +190,11 @@ async function closeMenu(page) {
 // The pointer at the desktop's top left corner, off every window.
 const parkPointer = (page) => glide(page, 1, 1);
 
+// "Level:  2" in any language.
+const atLevel2 = (text) => (english ? text === 'Level:  2' : /\D2\]?$/.test(text));
+
 async function tour(page, site) {
-  let hint, early, first;
+  let hint, early, first, remark;
   await reach('01-splash-first', async () => {
     // The program is held back until the page has painted its splash once
     // (with the logo's first frame it carries itself) and a first picture
@@ -177,7 +202,7 @@ async function tour(page, site) {
     let releaseProgram;
     const programHeld = new Promise((resolve) => { releaseProgram = resolve; });
     await page.route('**/tenebrix.wasm', async (route) => { await programHeld; await route.continue(); });
-    await page.goto(site.url);
+    await page.goto(pseudo ? `${site.url}?lang=${language}` : site.url);
     await byId(page, 'frmSplash').waitFor();
     await page.waitForFunction(() => document.fonts.status === 'loaded');
     early = await shoot(page);
@@ -210,15 +235,16 @@ async function tour(page, site) {
   await reach('03-main', async () => {
     await byId(page, 'frmMain').waitFor();
     check(!(await visible(page, 'frmSplash')), 'the splash gone');
-    check(await byId(page, 'lblLevel').textContent() === 'Level:  2', 'the game at level 2');
+    check(atLevel2(await byId(page, 'lblLevel').textContent()), 'the game at level 2');
     await parkPointer(page);
     await shoot(page, '03-main');
   });
-  for (const [name, title, keys] of [['04-menu-file', 'File', ['F10']], ['05-menu-view', 'View', ['Alt+V']],
-                                     ['06-menu-help', 'Help', ['F10', 'ArrowLeft']]]) {
+  const viewKey = `Alt+${await keyOf(page, 'mnuView')}`;
+  for (const [name, menu, keys] of [['04-menu-file', 'mnuFile', ['F10']], ['05-menu-view', 'mnuView', [viewKey]],
+                                    ['06-menu-help', 'mnuHelp', ['F10', 'ArrowLeft']]]) {
     await reach(name, async () => {
       for (const key of keys) await page.keyboard.press(key);
-      await checkMenu(page, title);
+      await checkMenu(page, menu);
       await shoot(page, name);
       await closeMenu(page);
     });
@@ -226,16 +252,17 @@ async function tour(page, site) {
   await reach('07-about', async () => {
     await page.keyboard.press('F10');
     await page.keyboard.press('ArrowLeft');
-    await checkMenu(page, 'Help');
-    await page.keyboard.press('A');
+    await checkMenu(page, 'mnuHelp');
+    await page.keyboard.press(await keyOf(page, 'mnuHelpAbout'));
     await page.locator('dialog#frmAbout[open]').waitFor();
     await page.waitForFunction(() => document.activeElement?.id === 'cmdOK');
     await shoot(page, '07-about');
   });
   await reach('08-msg-sysinfo', async () => {
-    await page.keyboard.press('Alt+S');
+    await page.keyboard.press(`Alt+${await keyOf(page, 'cmdSysInfo')}`);
     const message = await openMessage(page);
-    check(message.text.includes('System Information Is Unavailable At This Time'), `the message "${message.text}"`);
+    check(english ? message.text.includes('System Information Is Unavailable At This Time')
+                  : message.buttons.join() === 'msgOK', `the message "${message.text}"`);
     await shoot(page, '08-msg-sysinfo');
     await closeMessage(page, 'Enter');
     // Alt+S gave System Info the focus, which it has again once the message is gone.
@@ -246,7 +273,7 @@ async function tour(page, site) {
   await reach('09-msg-hint', async () => {
     await page.keyboard.press('Control+H');
     const message = await openMessage(page);
-    const match = /Why don't you try tile number: {2}(\d+)/.exec(message.text);
+    const match = (english ? /Why don't you try tile number: {2}(\d+)/ : /(\d+)/).exec(message.text);
     check(match && message.buttons.join() === 'msgOK', `the hint, not "${message.text}"`);
     hint = Number(match[1]);
     await shoot(page, '09-msg-hint');
@@ -255,8 +282,10 @@ async function tour(page, site) {
   await reach('10-msg-remark', async () => {
     for (const tile of solvingPair(await readBoard(page))) await clickTile(page, tile);
     const message = await openMessage(page);
-    check(message.text.trimEnd().endsWith('Of course you did get a hint or two!!!') &&
+    check((english ? message.text.trimEnd().endsWith('Of course you did get a hint or two!!!')
+                   : message.text.trim().includes('\n')) &&
           message.buttons.join() === 'msgOK', `the win with a hint, not "${message.text}"`);
+    remark = message.text.trimEnd().split('\n').pop();
     await shoot(page, '10-msg-remark');
     await closeMessage(page, 'Enter');
   });
@@ -265,15 +294,22 @@ async function tour(page, site) {
     const message = await openMessage(page);
     check(message.buttons.join() === 'msgYes,msgNo', `the level-up offer, not "${message.text}"`);
     await shoot(page, '11-msg-levelup');
-    await closeMessage(page, 'N');
-    check(await byId(page, 'lblLevel').textContent() === 'Level:  2', 'the level still 2 after No');
+    // No: in English by its letter; in any language from its button, which
+    // may answer to a letter no keyboard here types (Japanese "いいえ").
+    if (english) await closeMessage(page, 'N');
+    else {
+      await page.keyboard.press('Tab');
+      await closeMessage(page, 'Enter');
+    }
+    check(atLevel2(await byId(page, 'lblLevel').textContent()), 'the level still 2 after No');
   });
   await reach('12-msg-win', async () => {
     const pair = solvingPair(await readBoard(page));
     // One tile twice first, the two solving tiles after: four moves.
     for (const tile of [13, 13, ...pair]) await clickTile(page, tile);
     const message = await openMessage(page);
-    check(message.buttons.join() === 'msgOK' && !message.text.includes('hint'), `the plain win, not "${message.text}"`);
+    check(message.buttons.join() === 'msgOK' && !message.text.includes(english ? 'hint' : remark),
+          `the plain win, not "${message.text}"`);
     check(await byId(page, 'lblMoves').textContent() === '4', 'four moves made');
     await shoot(page, '12-msg-win');
     await closeMessage(page, 'Enter');
@@ -299,7 +335,7 @@ try {
   browser = await chromium.launch(LAUNCH);
   for (let attempt = 1; attempt <= ATTEMPTS && status !== 0; ++attempt) {
     const context = await browser.newContext({viewport: VIEWPORT, deviceScaleFactor: dpr,
-                                              locale: 'en-US', timezoneId: 'UTC'});
+                                              locale, timezoneId: 'UTC'});
     context.setDefaultTimeout(STEP_TIMEOUT_MS);
     Object.assign(pointer, {x: 0, y: 0});
     try {
@@ -310,7 +346,7 @@ try {
       const hint = await tour(page, site);
       check(pageErrors.length === 0, `no script errors on the page: ${pageErrors.join('; ')}`);
       check(NAMES.every((name) => fs.existsSync(path.join(outDir, `${name}.png`))), 'every picture saved');
-      console.log(`web-tour: ${NAMES.length} pictures in ${outDir} at device pixel ratio ${dpr}; the hint was tile ${hint}`);
+      console.log(`web-tour: ${NAMES.length} pictures in ${outDir} at device pixel ratio ${dpr} in ${language}; the hint was tile ${hint}`);
       status = 0;
     } catch (error) {
       if (!(error instanceof TooSlow) || attempt === ATTEMPTS) throw error;

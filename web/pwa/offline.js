@@ -6,5 +6,8 @@
 if ("serviceWorker" in navigator) {
   window.addEventListener("load", () => {
     navigator.serviceWorker.register("sw.js").catch(() => {});
+    // The worker keeps the player's language, once the page has it.
+    Promise.all([navigator.serviceWorker.ready, window.tenebrixPage?.languageLoaded])
+      .then(([registration, catalogue]) => { if (catalogue) registration.active?.postMessage({catalogue}); });
   });
 }

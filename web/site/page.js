@@ -12,6 +12,7 @@ var tenebrixPage = (() => {
   let game = null;             // the WebAssembly module once it has loaded
   let busy = false;            // a message box is open: the game waits for it
   let menuBar = null;
+  let languageLoaded = null;  // resolves the page's promise below
   const scrollBars = new Map();  // by name
   // Pictures come drawn at a whole number of device pixels per pixel, the
   // number the game chose for the screen; each canvas is sized in device
@@ -37,6 +38,24 @@ var tenebrixPage = (() => {
 
   const page = {
     setText(id, text) { $(id).textContent = text; },
+    setCaption(id, part, before, key, after) {
+      const element = part ? $(id).querySelector(part) : $(id);
+      if (!key) {
+        element.textContent = before;
+        return;
+      }
+      const underlined = document.createElement("u");
+      underlined.textContent = key;
+      element.replaceChildren(before, underlined, after);
+    },
+    setAttribute(id, part, name, value) {
+      const element = part ? $(id).querySelector(part) : $(id);
+      if (value) element.setAttribute(name, value); else element.removeAttribute(name);
+    },
+    setDocument(language, title) {
+      document.documentElement.lang = language;
+      document.title = title;
+    },
     setVisible(id, visible) {
       const element = $(id);
       element.hidden = !visible;
@@ -105,10 +124,7 @@ var tenebrixPage = (() => {
     openMessage(text, title, yesNo, icon) { messageBox.open(text, title, yesNo, icon); },
     nextMessageEvent() { return messageBox.next(); },
     closeMessage() { messageBox.close(); },
-    openHelp(path) {
-      const opened = window.open(path + "#contents", "_blank");
-      return opened ? "" : "The browser did not open the help page in a new tab.";
-    },
+    openHelp(path) { return Boolean(window.open(path + "#contents", "_blank")); },
     // Numbers only: a timer may go off while a message box keeps the game waiting.
     setTimer(timer, milliseconds) {
       clearInterval(timers.get(timer));
@@ -141,6 +157,9 @@ var tenebrixPage = (() => {
       return new Intl.DateTimeFormat(undefined, { timeStyle: "short" }).formatToParts(new Date())
         .some((part) => part.type === "second");
     },
+    // The catalogue's address once the player's language is loaded; empty
+    // for English.
+    languageLoaded: new Promise((resolve) => { languageLoaded = resolve; }),
     // A tab the player opened stays open whatever the page asks: then the
     // page says that the game has ended.
     exit() {
@@ -268,7 +287,8 @@ var tenebrixPage = (() => {
       if (event.key === "Tab") return;
       event.preventDefault();
       event.stopPropagation();
-      messageBox.report({ kind: "key", element: nameOf(document.activeElement), key: event.key, altKey: event.altKey,
+      messageBox.report({ kind: "key", element: nameOf(document.activeElement), key: event.key, code: event.code,
+                          altKey: event.altKey,
                           ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, repeat: event.repeat });
     });
     // The box closes only when the game has its answer.
@@ -302,7 +322,7 @@ var tenebrixPage = (() => {
     });
     document.addEventListener("keydown", (event) => {
       if (busy || event.isComposing) return;
-      const taken = call("tenebrix_key_down", event.key, event.altKey ? 1 : 0, event.ctrlKey ? 1 : 0,
+      const taken = call("tenebrix_key_down", event.key, event.code, event.altKey ? 1 : 0, event.ctrlKey ? 1 : 0,
                          event.shiftKey ? 1 : 0, event.repeat ? 1 : 0);
       if (taken) event.preventDefault();
     });
@@ -312,6 +332,35 @@ var tenebrixPage = (() => {
   }
 
   // --- Start ----------------------------------------------------------------------
+
+  // The player's language: the game picks its catalogue from the
+  // browser's languages (a "lang" in the address first, for trying one
+  // out) and the page fetches that one file; English needs none. Without
+  // it, on any failure, the game speaks English. The catalogue's address
+  // once it is in use, else empty.
+  function cataloguePath(module) {
+    const asked = [new URLSearchParams(location.search).get("lang"), ...(navigator.languages ?? [])];
+    return module.ccall("tenebrix_catalogue_path", "string", ["string"], [asked.filter(Boolean).join(",")]);
+  }
+  async function loadCatalogue(module, path) {
+    try {
+      const response = await fetch(path);
+      if (!response.ok) return "";
+      const bytes = new Uint8Array(await response.arrayBuffer());
+      return module.ccall("tenebrix_use_catalogue", "number", ["array", "number"], [bytes, bytes.length]) ? path : "";
+    } catch (error) {  // offline with nothing kept, or blocked: English
+      return "";
+    }
+  }
+  // English starts at once; another language once its catalogue is in.
+  function startInLanguage(module) {
+    const path = cataloguePath(module);
+    const started = (loaded) => {
+      languageLoaded(loaded);
+      start(module);
+    };
+    if (path) loadCatalogue(module, path).then(started); else started("");
+  }
 
   function start(module) {
     performance.mark("tenebrix-loaded");  // the program compiled and running
@@ -360,8 +409,12 @@ var tenebrixPage = (() => {
 
   showEarlyPictures();
   try {
-    TenebrixModule().then(start, cannotStart);
+    TenebrixModule().then(startInLanguage, (error) => {
+      languageLoaded("");
+      cannotStart(error);
+    });
   } catch (error) {  // no WebAssembly at all, or no program script
+    languageLoaded("");
     cannotStart();
   }
   return page;
