@@ -28,6 +28,12 @@ class SystemInfoTest : public QObject {
             << 1u << QByteArray(1024, 'x') << QByteArray(1024, 'x');
         // 05 01 00 00 less its NUL, in hex digits last byte first, no leading zeros: 0x015.
         QTest::newRow("number") << 4u << QByteArray("\x05\x01\0\0", 4) << QByteArray("21");
+        // AB CD 00: 0x0CDAB, digits past 9 read as hex.
+        QTest::newRow("number with letters")
+            << 4u << QByteArray("\xAB\xCD\0\0", 4) << QByteArray("52651");
+        QTest::newRow("the largest number, all 64 bits")
+            << 4u << QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\0", 9)
+            << QByteArray("18446744073709551615");
         QTest::newRow("binary keeps the old text")
             << 3u << QByteArray("\x01\x02", 2) << QByteArray("old");
         QTest::newRow("no such key empties the text") << 1u << QByteArray() << QByteArray();

@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -37,24 +36,7 @@ inline int centredTopTwips(int screenHeightTwips, int outerHeightTwips) {
 // blank, whole numbers as plain digits, a fraction with `decimalSeparator`
 // (UTF-8, the player's own), a huge or tiny value with an upper-case
 // exponent ("1.234568E+07").
-inline std::string placementText(float twips, std::string_view decimalSeparator = ".") {
-    // As printf's %.7G writes it; whatever decimal point the C library's
-    // locale gives is replaced by the player's.
-    std::array<char, 32> digits{};
-    const int length =
-        std::snprintf(digits.data(), digits.size(), "%.7G", static_cast<double>(twips));
-    std::string text;
-    bool inPoint = false;
-    for (int i = 0; i < length && i < static_cast<int>(digits.size()) - 1; ++i) {
-        const char c = digits[static_cast<std::size_t>(i)];
-        const bool kept = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == 'E' || c == 'N' ||
-                          c == 'A' || c == 'I' || c == 'F';
-        if (!kept && !inPoint) text += decimalSeparator;
-        if (kept) text += c;
-        inPoint = !kept;
-    }
-    return text;
-}
+std::string placementText(float twips, std::string_view decimalSeparator = ".");
 inline std::string placementText(float twips, char decimalSeparator) {
     return placementText(twips, std::string_view(&decimalSeparator, 1));
 }

@@ -9,7 +9,8 @@
 
 namespace tenebrix::web {
 
-// 8-bit RGBA, not interlaced, compressed by runs of repeated bytes only: no
+// 8-bit RGBA, not interlaced, compressed by the encoder's own deflate (one
+// block with Huffman codes of its own, copies from up to 32 KiB back): no
 // compression library is needed, and the game's pictures are flat colour.
 std::string pngFileBytes(const pictures::Image& image);
 
