@@ -78,7 +78,7 @@ std::string placementText(float twips, std::string_view decimalSeparator) {
         std::size_t at = kPrecision;
         while (at > 0 && digits[at - 1] == '9') digits[--at] = '0';
         if (at == 0) {
-            digits = "1" + digits.substr(0, kPrecision - 1);
+            digits = std::string(1, '1').append(digits, 0, kPrecision - 1);
             ++exponent;
         } else {
             ++digits[at - 1];
@@ -94,7 +94,7 @@ std::string placementText(float twips, std::string_view decimalSeparator) {
     if (exponent < -4 || exponent >= static_cast<int>(kPrecision)) {
         const int size = exponent < 0 ? -exponent : exponent;
         std::string power10 = std::to_string(size);
-        if (power10.size() < 2) power10.insert(0, "0");
+        if (power10.size() < 2) power10 = std::string(1, '0').append(power10);
         return text + withFraction(digits.substr(0, 1), digits.substr(1)) + "E" +
                (exponent < 0 ? "-" : "+") + power10;
     }
