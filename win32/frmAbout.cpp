@@ -14,7 +14,6 @@
 #include "Dpi.h"
 #include "NativeEvents.h"
 #include "ProgramIcons.h"
-#include "AboutForm.h"
 #include "WideText.h"
 #include "WindowParts.h"
 

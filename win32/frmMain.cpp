@@ -11,7 +11,6 @@
 #include "MainWindowForm.h"
 #include "NativeEvents.h"
 #include "ProgramIcons.h"
-#include "MainWindowForm.h"
 #include "WideText.h"
 #include "frmAbout.h"
 

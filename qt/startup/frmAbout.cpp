@@ -13,7 +13,6 @@
 #include "PictureImages.h"
 #include "QtForms.h"
 #include "QtKeys.h"
-#include "AboutForm.h"
 #include "WindowKeys.h"
 
 namespace tenebrix::startup {
