@@ -229,8 +229,8 @@ std::string scrollBarMarkup(const Control& bar, bool raised) {
            "aria-valuemin=\"" +
            minimum + "\" aria-valuemax=\"" + std::to_string(bar.maximum) + "\" aria-valuenow=\"" +
            minimum + "\"" + attribute("aria-label", bar.accessibleName) +
-           attribute("aria-controls", bar.shows) + hidden(bar) +
-           " style=\"" + placeAndStacking(bar, raised) +
+           attribute("aria-controls", bar.shows) + hidden(bar) + " style=\"" +
+           placeAndStacking(bar, raised) +
            "\"><div class=\"arrow left\" aria-hidden=\"true\"></div><div class=\"track\">"
            "<div class=\"thumb\"></div></div><div class=\"arrow right\" aria-hidden=\"true\">"
            "</div></div>\n";

@@ -80,28 +80,7 @@ std::string captionText(const std::string& caption) {
 }
 
 std::string accessKey(const std::string& caption) {
-    return utf8(forms::accessKeyCharacter(caption));
-}
-
-std::string utf8(char32_t c) {
-    std::string out;
-    if (c == 0) return out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
+    return forms::utf8(forms::accessKeyCharacter(caption));
 }
 
 }  // namespace tenebrix::web

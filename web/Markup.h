@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "AccessKey.h"
 #include "Twips.h"
 
 namespace tenebrix::web {
@@ -33,7 +34,6 @@ std::string captionHtml(const std::string& caption);
 std::string captionText(const std::string& caption);
 // The access key in upper case ("N", "Ф"), or an empty text when there is none.
 std::string accessKey(const std::string& caption);
-// A character as UTF-8; empty for 0.
-std::string utf8(char32_t c);
+using forms::utf8;
 
 }  // namespace tenebrix::web

@@ -69,26 +69,6 @@ std::vector<Window> windows() {
     return all;
 }
 
-std::string utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 // What is wrong with the keys of `window` in `language`, against the same
 // window in English; empty when nothing. The pseudo-language keeps
 // English's letters, so it may share a key where English does (Hint and
@@ -109,7 +89,7 @@ std::vector<std::string> problems(const Window& window, const Window& english,
             if (language == "en@pseudo" && english.captions[i].key == english.captions[j].key)
                 continue;
             found.push_back("\"" + caption.text + "\" and \"" + captions[j].text +
-                            "\" share the key " + utf8(caption.key));
+                            "\" share the key " + forms::utf8(caption.key));
         }
     }
     return found;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tenebrix::forms {
@@ -132,6 +133,28 @@ constexpr char32_t accessKeyCharacter(std::string_view caption) {
         return key == U' ' ? 0 : foldedKey(key);
     }
     return 0;
+}
+
+// A character as UTF-8, to show or name a key; empty for none (0).
+inline std::string utf8(char32_t c) {
+    std::string out;
+    if (c == 0) return out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
 }
 
 }  // namespace tenebrix::forms

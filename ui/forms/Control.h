@@ -61,9 +61,10 @@ struct Control {
     int minimum = 0, maximum = 0;  // a scroll bar's range
     int smallChange = 1;           // a scroll bar's step for an arrow
     int largeChange = 1;           // and for a click in its track
-    const char* accessibleName = "";  // what a screen reader calls it, where the caption does not say
-    const char* shows = "";           // a scroll bar's caption that shows its value
-    Colour lineColour = 0;  // a line's colour and thickness in pixels
+    const char* accessibleName =
+        "";                  // what a screen reader calls it, where the caption does not say
+    const char* shows = "";  // a scroll bar's caption that shows its value
+    Colour lineColour = 0;   // a line's colour and thickness in pixels
     int linePixels = 0;
     bool isDefault = false, isCancel = false;  // a dialog's Enter and Esc button
 
