@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's page as a whole: the document around the windows, the fonts
-// they are laid out for, and the program icon as an SVG picture.
+// they are laid out for, and the program icon.
 #include <string>
 
 #include "Fonts.h"
@@ -9,6 +9,7 @@
 #include "Page.h"
 #include "PageMarkup.h"
 #include "PageNotices.h"
+#include "PngDataUrl.h"
 #include "ProgramIcon.h"
 
 namespace tenebrix::web {
@@ -24,16 +25,6 @@ std::string familyList(const Families& families) {
 
 std::string pointSize(const forms::Font& size) {
     return std::to_string(size.points) + "pt";
-}
-
-std::string hexColour(const pictures::Rgba& pixel) {
-    static const char digits[] = "0123456789abcdef";
-    std::string out = "#";
-    for (int channel : {pixel.red, pixel.green, pixel.blue}) {
-        out += digits[channel >> 4];
-        out += digits[channel & 15];
-    }
-    return out;
 }
 
 // What the page says in place of the game when the game cannot run, or has
@@ -60,31 +51,18 @@ std::string fontRules() {
            "}\n.splash-font{font-family:" + familyList(forms::kSplashFontFamilies) + "}\n";
 }
 
-std::string programIconSvg() {
-    const pictures::Image icon = pictures::programIcon();
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
-                      std::to_string(icon.width) + " " + std::to_string(icon.height) +
-                      "\" shape-rendering=\"crispEdges\">\n";
-    for (int y = 0; y < icon.height; ++y) {
-        for (int x = 0; x < icon.width;) {
-            int end = x + 1;
-            while (end < icon.width && icon.pixel(end, y) == icon.pixel(x, y)) ++end;
-            out += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
-                   "\" width=\"" + std::to_string(end - x) + "\" height=\"1\" fill=\"" +
-                   hexColour(icon.pixel(x, y)) + "\"/>\n";
-            x = end;
-        }
-    }
-    return out + "</svg>\n";
-}
-
 std::string gamePage() {
     std::string out =
         "<!DOCTYPE html>\n<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n"
         "<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
         escapeHtml(forms::frmMain::kCaption) +
-        "</title>\n<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
+        "</title>\n"
+        // The icon inside the page: no download of its own, and none that a
+        // browser might start twice while the service worker is keeping files.
+        "<link rel=\"icon\" href=\"" +
+        pngDataUrl(pictures::programIcon()) +
+        "\" type=\"image/png\">\n"
         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"stylesheet\" href=\"page.css\">\n"
         // The program is fetched while the page is read, not after its script.

@@ -27,7 +27,4 @@ std::string fontRules();
 // name; empty for the window itself), those of a frame inside it.
 std::string controlsMarkup(std::span<const forms::Control> table, std::string_view container = "");
 
-// The program icon as an SVG picture, one rectangle per run of equal pixels.
-std::string programIconSvg();
-
 }  // namespace tenebrix::web

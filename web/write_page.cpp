@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the game's page and its icon into a folder: write_page FOLDER.
+// Writes the game's page into a folder: write_page FOLDER.
 // Run at build time, so the page's markup comes from the same window
 // descriptions as the desktop's windows.
 #include <cstdio>
@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    if (!writeFile(folder + "/index.html", tenebrix::web::gamePage()) ||
-        !writeFile(folder + "/icon.svg", tenebrix::web::programIconSvg())) {
+    if (!writeFile(folder + "/index.html", tenebrix::web::gamePage())) {
         std::fputs("write_page: cannot write into the folder\n", stderr);
         return 1;
     }

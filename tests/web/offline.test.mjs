@@ -73,6 +73,11 @@ test('after one visit the page loads and plays offline, and it installs as an ap
     const box = {x: 0, y: 0, width: image.width, height: image.height};
     assert.deepEqual(mismatches(image, box, picture('icon'), 0, 1), [], `${icon.src} is the program icon, enlarged`);
   }
+  // The tab's icon travels inside the page.
+  const tabIcon = await page.evaluate(() => document.querySelector('link[rel="icon"]').href);
+  const image = PNG.sync.read(Buffer.from(tabIcon.slice(tabIcon.indexOf(',') + 1), 'base64'));
+  assert.deepEqual(mismatches(image, {x: 0, y: 0, width: image.width, height: image.height}, picture('icon'), 0, 1), [],
+                   'the tab shows the program icon');
   await playsOffline(page, site);
 });
 

@@ -276,21 +276,6 @@ TEST_CASE("the page carries the roles, ranges and keys the browser needs") {
     CHECK(has("<button type=\"button\" id=\"msgYes\" class=\"command\"><u>Y</u>es</button>"));
 }
 
-TEST_CASE("the icon as SVG covers every pixel once") {
-    const std::string svg = programIconSvg();
-    const std::regex rect("<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"1\"");
-    std::map<int, int> rowWidth;
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator();
-         ++it)
-        rowWidth[std::stoi((*it)[2])] += std::stoi((*it)[3]);
-    CHECK(rowWidth.size() == 32);
-    for (const auto& entry : rowWidth) {
-        CAPTURE(entry.first);
-        CHECK(entry.second == 32);
-    }
-    CHECK(svg.find("fill=\"#000000\"") != std::string::npos);
-}
-
 // The page carries the splash's first logo frame as a data: address; a
 // wrong digit or padding would leave the frame undrawn until the program.
 TEST_CASE("base64 of the page's embedded pictures follows RFC 4648") {
