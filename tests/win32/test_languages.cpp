@@ -168,19 +168,12 @@ TEST_CASE("the program carries every language's catalogue and follows LANGUAGE o
     }
 }
 
-TEST_CASE("in German every text of the main window comes from the catalogue") {
+TEST_CASE("in German the names, shortcuts and boxes come from the catalogue") {
     WindowIn f("de");
-    CHECK(f.text("cmdHint") == L"&Tipp");
-    CHECK(f.text("cmdNewPuzzle") == L"&Neues R\u00e4tsel");
-    CHECK(f.text("cmdReset") == L"&Von vorn");
-    CHECK(f.text("ScrollLevel") == L"Stufe");  // what a screen reader calls it
-    CHECK(f.text("ScrollMode") == L"Modus");
-    HMENU bar = GetMenu(f.window());
-    CHECK(menuText(bar, 0) == L"&Datei");
-    CHECK(menuText(bar, 1) == L"&Ansicht");
-    CHECK(menuText(bar, 2) == L"&Hilfe");
-    CHECK(menuText(GetSubMenu(bar, 0), 0) == L"&Tipp\tStrg+H");
-    CHECK(menuText(GetSubMenu(bar, 2), 2) == L"\u00DC&ber Tenebrix...");
+    // Captions and menus are the pseudo-language's (below); here what a
+    // screen reader hears, a shortcut's modifier, the status bar.
+    CHECK(f.text("ScrollLevel") == L"Stufe");
+    CHECK(menuText(GetSubMenu(GetMenu(f.window()), 0), 0) == L"&Tipp\tStrg+H");
     wchar_t status[64] = L"";
     SendMessageW(f.control("sbStatusBar"), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
     CHECK(std::wstring(status) == L"Statusleiste");
@@ -343,12 +336,8 @@ TEST_CASE("Alt and a German or Russian access key runs each button and menu item
         };
         for (const MenuCase& m : {
                  MenuCase{'D', L'd', 0, L't', Effect::Hint},
-                 MenuCase{'D', L'd', 0, L'n', Effect::NewPuzzle},
-                 MenuCase{'D', L'd', 0, L'v', Effect::Reset},
                  MenuCase{'D', L'd', 0, L'b', Effect::Exit},
-                 MenuCase{'A', L'a', 1, L's', Effect::StatusBar},
                  MenuCase{'A', L'a', 1, L'f', Effect::TileNumbers},
-                 MenuCase{'H', L'h', 2, L's', Effect::Help},
                  MenuCase{'H', L'h', 2, L'b', Effect::About},
              }) {
             CAPTURE(m.menu);
