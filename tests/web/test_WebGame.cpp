@@ -340,6 +340,7 @@ TEST_CASE("menus from the keyboard: F10 and Alt open, the arrows move, Enter and
     CHECK(g.key("Enter"));
     CHECK(g.page.menu.empty());
     CHECK(g.page.visible.at("sbStatusBar") == false);
+    CHECK_FALSE(g.page.checked.at("mnuViewStatusBar"));
     CHECK(g.page.focused == "picTile(4)");
     CHECK(g.key("v", true));
     CHECK(g.key("t"));  // Tile Numbers
@@ -412,17 +413,6 @@ TEST_CASE("a win waits for the answer: Yes raises the level, No keeps it") {
         if (yes) CHECK(g.page.scrollValue["ScrollLevel"] == 3);
         CHECK(g.page.text["lblMoves"] == "0");  // the next puzzle
     }
-}
-
-TEST_CASE("View > Status Bar hides and shows the bar with its check mark") {
-    PageGame g;
-    g.handOver();
-    g.game.chooseMenuItem("mnuViewStatusBar");
-    CHECK_FALSE(g.page.visible["sbStatusBar"]);
-    CHECK_FALSE(g.page.checked["mnuViewStatusBar"]);
-    g.game.chooseMenuItem("mnuViewStatusBar");
-    CHECK(g.page.visible["sbStatusBar"]);
-    CHECK(g.page.checked["mnuViewStatusBar"]);
 }
 
 TEST_CASE("How to Play opens the help page, or says why not") {
