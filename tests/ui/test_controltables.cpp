@@ -60,7 +60,6 @@ class ControlTablesTest : public QObject {
                             forms::frmSplash::kHeight);
         checkWholeAndInside(forms::frmAbout::kControls, forms::frmAbout::kWidth,
                             forms::frmAbout::kHeight);
-        QCOMPARE(int(frm::kControls.size()), 76);
     }
 
     // The board first, so it is one Shift+Tab away from Hint, which opens in focus.
@@ -122,20 +121,12 @@ class ControlTablesTest : public QObject {
         QVERIFY(frm::control("picMode", 1).visible);
         QCOMPARE(hiddenNumbers, kTileCount);
         QVERIFY(!frm::control("lblPuzState").visible && !frm::control("lblPuzValue").visible);
-        QCOMPARE(frm::control("picMode", 4).place.height, 930);
-        QCOMPARE(frm::control("ScrollLevel").minimum, 2);
-        QCOMPARE(frm::control("ScrollLevel").maximum, 20);
-        QCOMPARE(frm::control("ScrollMode").maximum, 9);
-        QCOMPARE(frm::control("ScrollTileSet").maximum, 8);
         // Each bar names the caption that shows its value, for screen readers.
         for (const char* bar : {"ScrollTileSet", "ScrollMode", "ScrollLevel"}) {
             const forms::Control* shows =
                 forms::findControl(frm::kControls, frm::control(bar).shows);
             QVERIFY2(shows && shows->kind == forms::ControlKind::Label && shows->inFrame(), bar);
         }
-        QCOMPARE(frm::control("lblMovesLabel").align, forms::TextAlign::Right);
-        QCOMPARE(frm::control("lblTileSet").align, forms::TextAlign::Centre);
-        QVERIFY(frm::control("lblLevel").font.bold && !frm::control("lblTileSet").font.bold);
         int visibleLogos = 0;
         for (const Control& control : forms::frmSplash::kControls)
             if (control.is("picLogo") && control.visible) ++visibleLogos;
@@ -146,7 +137,7 @@ class ControlTablesTest : public QObject {
     }
 
     // Each of the game's captions has a label of its own on the main window;
-    // the level and mode lines are the settings frame's, the counter is not.
+    // the puzzle's values are kept there unseen.
     void captionLabels() {
         using tenebrix::Caption;
         std::set<std::string> labels;
@@ -156,13 +147,8 @@ class ControlTablesTest : public QObject {
             QCOMPARE(label.kind, forms::ControlKind::Label);
             QVERIFY(labels.insert(label.name).second);
         }
-        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Level).name), std::string("lblLevel"));
-        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Mode).name), std::string("lblMode"));
-        QCOMPARE(std::string(tenebrix::ui::labelOf(Caption::Moves).name), std::string("lblMoves"));
         QVERIFY(!tenebrix::ui::labelOf(Caption::PuzState).visible &&
                 !tenebrix::ui::labelOf(Caption::PuzValue).visible);
-        QVERIFY(tenebrix::ui::labelOf(Caption::PuzState).name !=
-                std::string(tenebrix::ui::labelOf(Caption::PuzValue).name));
     }
 
     // Within a window no two buttons, and no two menu titles, claim one
@@ -183,8 +169,6 @@ class ControlTablesTest : public QObject {
                 if (key) QVERIFY2(items.insert(key).second, item.name);
             }
         }
-        QCOMPARE(buttons, (std::set<char>{'H', 'N', 'R'}));
-        QCOMPARE(titles, (std::set<char>{'F', 'V', 'H'}));
         QCOMPARE(forms::accessKey("&about"), 'A');
         QCOMPARE(forms::accessKey("Fish && Chips"), '\0');
         QCOMPARE(forms::accessKey("trailing&"), '\0');
