@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "GameInvariants.h"
+#include "MainMenuForm.h"
 #include "MainWindowFixture.h"
 #include "NativeEvents.h"
 #include "WideText.h"
@@ -223,36 +224,32 @@ TEST_CASE("the board plays from the keyboard: arrows move the stop, Space and En
     CHECK_FALSE(isTabStop(6));
 }
 
-// As the menus show them: each title and item with its access key, a Ctrl
-// shortcut after a tab (drawn in the right-hand column), separators between.
+// As the menus show them, walked against the shared menu table: each title
+// and item with its access key, a Ctrl shortcut after a tab (drawn in the
+// right-hand column), separators between.
 TEST_CASE("the menu bar's titles, items and shortcuts as drawn") {
     MainWindowFixture f;
-    const std::vector<std::pair<std::wstring, std::vector<std::wstring>>> expected{
-        {L"&File",
-         {L"&Hint\tCtrl+H", L"&New Puzzle\tCtrl+N", L"&Reset Puzzle\tCtrl+R", L"", L"E&xit"}},
-        {L"&View", {L"Status &Bar", L"&Tile Numbers"}},
-        {L"&Help", {L"How to Play", L"", L"&About Tenebrix..."}},
-    };
-    auto text = [](HMENU menu, int position) {
+    auto text = [](HMENU menu, std::size_t position) {
         wchar_t buffer[128] = L"";
         GetMenuStringW(menu, static_cast<UINT>(position), buffer, 128, MF_BYPOSITION);
-        return std::wstring(buffer);
+        return win32::narrow(buffer);
     };
     HMENU bar = GetMenu(f.window());
-    REQUIRE(GetMenuItemCount(bar) == static_cast<int>(expected.size()));
-    for (int m = 0; m < GetMenuItemCount(bar); ++m) {
-        const auto& [title, items] = expected[static_cast<std::size_t>(m)];
-        CHECK(text(bar, m) == title);
-        HMENU menu = GetSubMenu(bar, m);
-        REQUIRE(GetMenuItemCount(menu) == static_cast<int>(items.size()));
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            const std::wstring& item = items[static_cast<std::size_t>(i)];
-            const std::string name = win32::narrow(item);
-            CAPTURE(name);
+    REQUIRE(GetMenuItemCount(bar) == static_cast<int>(forms::kMainMenu.size()));
+    for (std::size_t m = 0; m < forms::kMainMenu.size(); ++m) {
+        const forms::Menu& title = forms::kMainMenu[m];
+        CHECK(text(bar, m) == title.caption);
+        HMENU menu = GetSubMenu(bar, static_cast<int>(m));
+        REQUIRE(GetMenuItemCount(menu) == static_cast<int>(title.items.size()));
+        for (std::size_t i = 0; i < title.items.size(); ++i) {
+            const forms::MenuItem& item = title.items[i];
+            CAPTURE(std::string(item.name));
             const bool separator =
                 GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR;
-            CHECK(separator == item.empty());
-            CHECK(text(menu, i) == item);
+            CHECK(separator == item.isSeparator());
+            const std::string shortcut =
+                item.ctrlShortcut ? std::string("\tCtrl+") + item.ctrlShortcut : "";
+            CHECK(text(menu, i) == item.caption + shortcut);
         }
     }
 }
