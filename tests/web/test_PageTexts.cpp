@@ -47,15 +47,10 @@ TEST_CASE("page texts in English are the markup's own") {
     CHECK(page.caption["cmdNewPuzzle"] == "[N]ew Puzzle");
     CHECK(page.attribute["cmdNewPuzzle aria-keyshortcuts"] == "Alt+N");
     CHECK(page.caption["mnuFileExit.caption"] == "E[x]it");
-    CHECK(page.caption["mnuHelpContents.caption"] == "How to Play");
     CHECK(page.caption["mnuHint.shortcut"] == "Ctrl+H");
     CHECK(page.caption["mnuFileExit.shortcut"].empty());
-    CHECK(page.caption["msgOK"] == "OK");
     CHECK(page.caption["msgYes"] == "[Y]es");
-    CHECK(page.caption["msgNo"] == "[N]o");
     CHECK(page.accessibleName["picTile(7)"] == "Tile 7, dark");
-    CHECK(page.attribute["frmMain.menubar aria-label"] == "Menu bar");
-    CHECK(page.text["frmAbout-caption"] == "About Tenebrix");
 }
 
 TEST_CASE("page texts in German and Russian, the access key in the translation's own letter") {
@@ -65,12 +60,9 @@ TEST_CASE("page texts in German and Russian, the access key in the translation's
         web::showPageTexts(page);
         CHECK(page.documentLanguage == "de");
         CHECK(page.caption["cmdNewPuzzle"] == "[N]eues Rätsel");
-        CHECK(page.caption["mnuFile"] == "[D]atei");
         CHECK(page.caption["mnuHint.shortcut"] == "Strg+H");
-        CHECK(page.caption["msgYes"] == "[J]a");
         CHECK(page.caption["msgNo"] == "[N]ein");
         CHECK(page.accessibleName["picTile(7)"] == "Feld 7, dunkel");
-        CHECK(page.accessibleName["ScrollMode"] == "Modus");
         CHECK(page.attribute["Frame1 aria-label"] == "Rätsel-Einstellungen");
         CHECK(page.attribute["cmdSysInfo aria-keyshortcuts"] == "Alt+S");
     }
@@ -81,7 +73,6 @@ TEST_CASE("page texts in German and Russian, the access key in the translation's
     CHECK(page.caption["mnuFile"] == "[Ф]айл");
     CHECK(page.caption["cmdNewPuzzle"] == "[Н]овая игра");
     CHECK(page.attribute["cmdNewPuzzle aria-keyshortcuts"] == "Alt+Н");
-    CHECK(page.caption["msgYes"] == "[Д]а");
     CHECK(page.accessibleName["picTile(7)"] == "Плитка 7, погашена");
 }
 
