@@ -9,7 +9,6 @@
 #include "DesktopRegistry.h"
 #include "ModalCatcher.h"
 #include "ModalMessageBox.h"
-#include "OwnerTexts.h"
 #include "ProcessLauncher.h"
 #include "ProjectVersion.h"
 #include "StandInPrograms.h"
@@ -35,15 +34,8 @@ class AboutTest : public QObject {
             frmAbout about(registry, launcher, messages, nullptr);
             QCOMPARE(about.windowTitle(), QString("About Tenebrix"));
             QCOMPARE(about.size(), QSize(377, 190));
-            const std::pair<const char*, QString> texts[] = {
-                {"lblTitle", "Tenebrix"},
-                {"lblVersion", "Version " TENEBRIX_PROJECT_VERSION},
-                {"lblDescription", forms::kCopyrightLine},
-                {"Label1", forms::kWebAddress},
-                {"lblDisclaimer", forms::kLegalNotice},
-                {"cmdSysInfo", "&System Info..."}};
-            for (const auto& [name, text] : texts)
-                QCOMPARE(about.findChild<QWidget*>(name)->property("text").toString(), text);
+            QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(),
+                     QString("Version " TENEBRIX_PROJECT_VERSION));
             // The legal notice, shared with the splash screen, fits whole here too.
             const auto* notice = about.findChild<QLabel*>("lblDisclaimer");
             QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());

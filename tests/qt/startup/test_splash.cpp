@@ -22,8 +22,6 @@ class SplashTest : public QObject {
         int mainWindowsShown = 0;
         QPointer<frmSplash> splash = new frmSplash([&] { ++mainWindowsShown; });
         QCOMPARE(splash->size(), QSize(515, 252));
-        QCOMPARE(splash->findChild<QLabel*>("lblProductName")->text(), QString("Tenebrix 1.01"));
-        QCOMPARE(splash->findChild<QLabel*>("lblPlatform")->text(), QString("for Windows '95"));
         // Owner's texts must show whole in the room they were given.
         for (const char* name : {"lblCopyright", "lblCompany", "lblProductName", "lblPlatform"}) {
             const auto* label = splash->findChild<QLabel*>(name);
