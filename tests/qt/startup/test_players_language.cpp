@@ -104,9 +104,10 @@ class LanguageTest : public QObject {
   private slots:
     void cleanup() { i18n::useCatalogue({}); }
 
-    // The catalogue follows gettext's variables; English for C, for English
-    // asked first, for a language without a catalogue, and for a catalogue
-    // that is damaged or empty, even right after another language was in use.
+    // The catalogue follows gettext's variables (their order is the
+    // language rules' test); English for C, for a language without a
+    // catalogue, and for a catalogue that is damaged or empty, even right
+    // after another language was in use.
     void catalogueChosenFromTheEnvironment() {
         QTemporaryDir scratch;
         const fs::path root = scratch.path().toStdString();
@@ -124,15 +125,11 @@ class LanguageTest : public QObject {
         const Case cases[] = {
             {{{"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}}, "de"},
             {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, std::nullopt},
-            {{{"LANG", "de_AT.UTF-8"}}, "de"},
-            {{{"LANGUAGE", "en:de"}, {"LANG", "de_DE.UTF-8"}}, std::nullopt},
-            {{{"LC_MESSAGES", "de_CH.UTF-8"}}, "de"},
             {{{"LANG", "ru_RU.UTF-8"}}, std::nullopt},
             {{{"LANG", "de_DE.UTF-8"}}, "de"},
             {{{"LANG", "fr_FR.UTF-8"}}, std::nullopt},
             {{{"LANG", "de_DE.UTF-8"}}, "de"},
             {{{"LANG", "ja_JP.UTF-8"}}, std::nullopt},
-            {{}, std::nullopt},
         };
         for (const Case& c : cases) {
             const auto loaded =
