@@ -14,7 +14,7 @@ import { fileURLToPath } from 'node:url';
 import { PNG } from 'pngjs';
 import { startBrowser, newContext, picture, mismatches, SITE_DIR } from './browser.mjs';
 import { firstVisitNetwork } from './network-log.mjs';
-import { openGame, byId, textOf, readBoard, clickTile, SPLASH_MS } from './game.mjs';
+import { openGame, byId, textOf, readBoard, clickTile, passSplash } from './game.mjs';
 import { moveMask } from './rules.mjs';
 
 const cacheNames = (page) => page.evaluate(() => caches.keys());
@@ -39,8 +39,7 @@ async function playsOffline(page, site) {
   site.setOffline(true);
   await page.context().setOffline(true);
   await page.reload();
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   const board = await readBoard(page);
   await clickTile(page, 13);
   assert.equal(await readBoard(page), board ^ moveMask(1, 13));
