@@ -98,6 +98,18 @@ test('a first visit downloads each file of the game once, the service worker\'s 
     assert.equal(times.get(`/${file}`), 1, `${file} downloaded once`);
 });
 
+// From a server that compresses as one set up for the game would, a player
+// in English downloads the whole game, the worker's fill included, within
+// 64 KiB; the scripts are shortened at build time to stay there.
+test('a first visit in English downloads at most 64 KiB with gzip, the service worker\'s fill included', async (t) => {
+  const {browser, site} = await startBrowser(t, {gzip: true});
+  const {received} = await firstVisitNetwork(browser, site, {locale: 'en-US'});
+  const total = received.reduce((sum, {bytes}) => sum + bytes, 0);
+  const files = received.map(({url, bytes}) => `${url} ${(bytes / 1024).toFixed(1)}`).join(', ');
+  assert.ok(total <= 64 * 1024, `${(total / 1024).toFixed(1)} KiB: ${files}`);
+  assert.ok(!received.some(({url}) => url.startsWith('/locale/')), 'no catalogue in English');
+});
+
 // A copy of the site whose style sheet is changed: a new version.
 function newVersion(t) {
   const newSite = fs.mkdtempSync(path.join(os.tmpdir(), 'tenebrix-site-'));
