@@ -5,12 +5,18 @@
 
 TENEBRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# What every build makes the catalogues and the translated help pages with,
+# for Linux, Windows and the browser alike. gettext's rules for the
+# translations of the software centre's description (metainfo.its) come
+# with appstream.
+TENEBRIX_TRANSLATION_PACKAGES=(gettext po4a appstream)
+
 # What building and running the game needs, and nothing more.
 TENEBRIX_PLAYER_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev
     fonts-liberation
-    gettext po4a
+    "${TENEBRIX_TRANSLATION_PACKAGES[@]}"
 )
 
 # What the tests, benchmarks, fuzzing, valgrind runs and the package checks
@@ -21,7 +27,7 @@ TENEBRIX_DEVELOPER_PACKAGES=(
     pkg-config libgl-dev
     libbenchmark-dev
     xvfb xauth imagemagick x11-utils libxcb1-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils dpkg-dev file
     lintian man-db groff-base
     clang libclang-rt-14-dev valgrind
     fonts-noto-cjk

@@ -74,6 +74,11 @@ for script in "$root"/scripts/*; do
     last_install=$(grep -nE '^[^#]*install_missing_packages' "$script" | tail -n 1 | cut -d: -f1)
     expect "${script#"$root/"} installs before it configures" \
         test "${last_install:-0}" -lt "$first_configure"
+    # Every build makes the catalogues and the translated help pages, for
+    # whichever platform: their tools (the player's list has them, and the
+    # full lists when none is named) are installed first.
+    expect "${script#"$root/"} installs the translation tools" \
+        grep -Eq '^[^#]*install_missing_packages *($|.*TENEBRIX_(TRANSLATION|PLAYER)_PACKAGES)' "$script"
 done
 
 # No apt-get and no dpkg-query: stop, naming the packages, in one sentence.

@@ -14,7 +14,7 @@ import { fileURLToPath } from 'node:url';
 import { PNG } from 'pngjs';
 import { startBrowser, newContext, picture, mismatches, SITE_DIR } from './browser.mjs';
 import { firstVisitNetwork } from './network-log.mjs';
-import { openGame, byId, textOf, readBoard, clickTile, SPLASH_MS } from './game.mjs';
+import { openGame, byId, textOf, readBoard, clickTile, passSplash } from './game.mjs';
 import { moveMask } from './rules.mjs';
 
 const cacheNames = (page) => page.evaluate(() => caches.keys());
@@ -39,8 +39,7 @@ async function playsOffline(page, site) {
   site.setOffline(true);
   await page.context().setOffline(true);
   await page.reload();
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   const board = await readBoard(page);
   await clickTile(page, 13);
   assert.equal(await readBoard(page), board ^ moveMask(1, 13));
@@ -97,6 +96,18 @@ test('a first visit downloads each file of the game once, the service worker\'s 
   for (const file of fs.readdirSync(SITE_DIR)
     .filter((f) => !['sw.js', 'index.html', 'locale'].includes(f) && !/^Tenebrix\.[^.]+\.html$/.test(f)))
     assert.equal(times.get(`/${file}`), 1, `${file} downloaded once`);
+});
+
+// From a server that compresses as one set up for the game would, a player
+// in English downloads the whole game, the worker's fill included, within
+// 64 KiB; the scripts are shortened at build time to stay there.
+test('a first visit in English downloads at most 64 KiB with gzip, the service worker\'s fill included', async (t) => {
+  const {browser, site} = await startBrowser(t, {gzip: true});
+  const {received} = await firstVisitNetwork(browser, site, {locale: 'en-US'});
+  const total = received.reduce((sum, {bytes}) => sum + bytes, 0);
+  const files = received.map(({url, bytes}) => `${url} ${(bytes / 1024).toFixed(1)}`).join(', ');
+  assert.ok(total <= 64 * 1024, `${(total / 1024).toFixed(1)} KiB: ${files}`);
+  assert.ok(!received.some(({url}) => url.startsWith('/locale/')), 'no catalogue in English');
 });
 
 // A copy of the site whose style sheet is changed: a new version.

@@ -7,7 +7,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { startBrowser, screen, picture, RATIOS } from './browser.mjs';
-import { openGame, byId, textOf, showsPicture, pictureBoxes, readBoard, clickTile, chooseMenu, SPLASH_MS } from './game.mjs';
+import { openGame, byId, textOf, showsPicture, pictureBoxes, readBoard, clickTile, chooseMenu, passSplash } from './game.mjs';
 
 const describe = (found) => found.length === 0 ? 'none' :
   `${found.length}, first at (${found[0].x}, ${found[0].y}): ${found[0].got} instead of ${found[0].want}`;
@@ -30,8 +30,7 @@ for (const dpr of [...new Set([...RATIOS, 1.25, 5])]) {
     };
 
     await expect('picLogo(0)', 'logo-0');
-    await page.clock.runFor(SPLASH_MS);
-    await byId(page, 'frmMain').waitFor();
+    await passSplash(page);
     // Every tile the lit or the dark picture. The tiles sit half a CSS pixel
     // into their buttons, which above a ratio of 4 puts them between device
     // pixels: there only the pictures' size and the boxes on whole pixels count.
@@ -77,8 +76,7 @@ test('the pictures follow the device pixel ratio of a running page: 1.5, 2, 3, 1
   };
   await setRatio(2, 'picLogo(0)', 'logo-0');
   await expect(2, [['picLogo(0)', 'logo-0']]);
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   await clickTile(page, 13);
   for (const dpr of [3, 1.25, 2, 1]) {
     await setRatio(dpr, 'PicOn', 'tile-1');

@@ -4,7 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { startBrowser, newContext } from './browser.mjs';
-import { openGame, byId, textOf, chooseMenu, SPLASH_MS } from './game.mjs';
+import { openGame, byId, textOf, chooseMenu, SPLASH_MS, passSplash } from './game.mjs';
 
 const visible = (page, id) => byId(page, id).isVisible();
 const windowsShown = (page) => page.locator('.desktop > .window:visible').count();
@@ -61,16 +61,14 @@ test('File > Exit: a tab the browser keeps open says the game has ended and Play
   await page.keyboard.press('Enter');  // Play Again, from the keyboard
   await byId(page, 'frmSplash').waitFor();
   assert.equal(await visible(page, 'gameEnded'), false);
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   assert.equal(await textOf(page, 'lblMoves'), '0');
 
   // Opened by the page itself: the browser lets the game close it.
   const [popup] = await Promise.all([context.waitForEvent('page'),
                                      page.evaluate((url) => { window.open(url); }, site.url)]);
   await byId(popup, 'frmSplash').waitFor();
-  await page.clock.runFor(SPLASH_MS);
-  await byId(popup, 'frmMain').waitFor();
+  await passSplash(popup);
   await Promise.all([popup.waitForEvent('close'), chooseMenu(popup, 'mnuFile', 'mnuFileExit')]);
   assert.equal(popup.isClosed(), true);
 });

@@ -8,7 +8,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { startBrowser } from './browser.mjs';
-import { openGame, byId, textOf, clickTile, readMessage, answer, SPLASH_MS } from './game.mjs';
+import { openGame, byId, textOf, clickTile, readMessage, answer, passSplash } from './game.mjs';
 
 const isLanguageFile = (address) => address.startsWith('/locale/') || /^\/Tenebrix\.[^.]+\.html$/.test(address);
 const languageOf = (address) => address.match(/^\/(?:locale\/|Tenebrix\.)([^./]+)\./)[1];
@@ -153,8 +153,7 @@ test('offline, the page keeps the language last used, and no other', async (t) =
   site.setOffline(true);
   await page.context().setOffline(true);
   await page.reload();
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   await readsGerman(page);
   site.setOffline(false);
   await page.context().setOffline(false);

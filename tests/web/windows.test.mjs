@@ -6,7 +6,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { startBrowser, newContext, screen, rgbaAt, RATIOS } from './browser.mjs';
 import { openGame, byId, textOf, showsPicture, pictureBoxes, chooseMenu, readMessage, answer, clickTile, readBoard,
-         messageOpen, SPLASH_MS } from './game.mjs';
+         messageOpen, SPLASH_MS, passSplash } from './game.mjs';
 import { moveMask, tilesOf, solutionOfSize, TILES } from './rules.mjs';
 
 const visible = (page, id) => byId(page, id).isVisible();
@@ -172,8 +172,7 @@ test('leaving the page stores the game window\'s place in twips under Tenebrix/S
   page = await openGame(context, site, {pastSplash: false});
   assert.deepEqual(await stored(page), {}, 'nothing while only the splash was up');
 
-  await page.clock.runFor(SPLASH_MS);
-  await byId(page, 'frmMain').waitFor();
+  await passSplash(page);
   const place = await page.evaluate(() => {
     const box = document.getElementById('frmMain').getBoundingClientRect();
     return {MainLeft: box.left, MainTop: box.top, MainWidth: box.width, MainHeight: box.height};
@@ -206,8 +205,7 @@ test('the splash stands in the middle of the page, the About box in the middle o
       assert.ok(Math.abs(got.x - want.x) <= 1 && Math.abs(got.y - want.y) <= 1,
                 `${what} at ${dpr}: centre (${got.x}, ${got.y}) instead of (${want.x}, ${want.y})`);
     near(await centreOf(page, 'frmSplash'), {x: width / 2, y: height / 2}, 'the splash');
-    await page.clock.runFor(SPLASH_MS);
-    await byId(page, 'frmMain').waitFor();
+    await passSplash(page);
     await chooseMenu(page, 'mnuHelp', 'mnuHelpAbout');
     near(await centreOf(page, 'frmAbout'), await centreOf(page, 'frmMain'), 'the About box');
     await page.context().close();
